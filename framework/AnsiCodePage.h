@@ -1,0 +1,14 @@
+#pragma once
+#include "list/CodePage.h"
+
+// The system's ANSI code page, through the Windows text functions.
+class CAnsiCodePage : public ICodePage {
+public:
+    bool IsLeadByte(unsigned char c) const override;
+    std::string ToLower(const std::string& text) const override;
+    std::string FromUtf16(const std::u16string& text) const override;
+};
+
+// Installs the ANSI code page and the module file name of the running
+// program as the sources the portable code uses. Called once at start-up.
+void InstallWindowsTextServices();

@@ -1,0 +1,1 @@
+#include "list/MemoryRowStore.h"

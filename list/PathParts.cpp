@@ -1,0 +1,1 @@
+#include "list/PathParts.h"

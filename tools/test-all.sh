@@ -1,0 +1,32 @@
+#!/bin/bash
+# Installs what is missing, builds every preset and runs every test:
+# the portable core natively and under sanitizers, the Windows build under
+# Wine (with Xvfb when there is no display), and the list-file fuzzer.
+set -eu
+cd "$(dirname "$0")/.."
+jobs=$(nproc 2>/dev/null || echo 2)
+
+bash tools/install-deps.sh
+
+step() { echo; echo "==== $*"; }
+
+for preset in native native-asan; do
+  step "$preset: build and test"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j"$jobs"
+  ctest --preset "$preset" -j"$jobs"
+done
+
+step "win: build"
+cmake --preset win >/dev/null
+cmake --build --preset win -j"$jobs"
+
+step "win: test under Wine"
+bash tools/with-display.sh bash tools/wine-ctest.sh build/win
+
+step "fuzz: list file reader, 60 seconds"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$jobs"
+bash fuzz/run.sh build/fuzz 60
+
+step "all tests passed"

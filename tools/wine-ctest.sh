@@ -1,0 +1,13 @@
+#!/bin/bash
+# Runs the Windows build's tests under Wine with one prefix and one
+# wineserver for the whole run, ended afterwards.
+set -u
+build=${1:-build/win}
+export WINEPREFIX="$(cd "$build" && pwd)/wineprefix"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+here=$(cd "$(dirname "$0")" && pwd)
+"$here/wine-prefix-init"
+ctest --test-dir "$build" --output-on-failure -j1
+rc=$?
+wineserver -k >/dev/null 2>&1 || true
+exit $rc
