@@ -1,4 +1,6 @@
 #pragma once
+#include <cstddef>
+#include <initializer_list>
 #include <string>
 
 // The 8-bit code page that all text of the program is in. Text helpers step

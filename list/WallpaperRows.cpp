@@ -1,1 +1,136 @@
 #include "list/WallpaperRows.h"
+
+#include <cstdint>
+#include <limits>
+
+#include "list/PathParts.h"
+#include "list/WallpaperItem.h"
+
+// Works on the rows of the store, indexing the rows it already holds.
+CWallpaperRows::CWallpaperRows(IRowStore& store) : m_store(store) {
+    RebuildIndex();
+}
+
+// Inserts a row with its four texts and hands it the item.
+int CWallpaperRows::InsertRow(int index, const std::string& text0, const std::string& text1,
+                              std::unique_ptr<CWallpaperItem> item) {
+    if (!item)
+        return -1;
+    int row = m_store.InsertRow(index, text0);
+    if (row < 0)
+        return -1;
+    m_store.SetText(row, 1, text1);
+    m_store.SetText(row, 2, item->GetPosition());
+    m_store.SetText(row, 3, DecimalText(item->GetCount()));
+    m_store.SetItem(row, item.release());
+    IndexAdd(text0, text1);
+    return row;
+}
+
+// Appends a row for the item, with the file name and folder of its path.
+int CWallpaperRows::AppendItem(std::unique_ptr<CWallpaperItem> item) {
+    if (!item)
+        return -1;
+    std::string name = item->GetFileName();
+    std::string folder = item->GetFolder();
+    return InsertRow(Count(), name, folder, std::move(item));
+}
+
+// Appends an item the user adds: never applied and pending in the random cycle.
+int CWallpaperRows::AppendNew(const std::string& path, const std::string& position) {
+    return AppendItem(std::make_unique<CWallpaperItem>(path, position, 0, 1));
+}
+
+// Frees the row's item, then deletes the row.
+void CWallpaperRows::RemoveRow(int row) {
+    if (row < 0 || row >= Count())
+        return;
+    IndexRemove(m_store.GetText(row, 0), m_store.GetText(row, 1));
+    delete m_store.GetItem(row);
+    m_store.SetItem(row, nullptr);
+    m_store.DeleteRow(row);
+}
+
+// Frees every row's item, then deletes all rows in one request.
+void CWallpaperRows::DeleteAllRows() {
+    m_index.clear();
+    int count = Count();
+    if (count == 0)
+        return;
+    for (int row = 0; row < count; ++row) {
+        delete m_store.GetItem(row);
+        m_store.SetItem(row, nullptr);
+    }
+    m_store.DeleteAllRows();
+}
+
+// True when a row shows the path's file name and folder, compared exactly.
+bool CWallpaperRows::IsInList(const std::string& path) const {
+    return m_index.count(IndexKey(FileNamePart(path), FolderPart(path))) != 0;
+}
+
+// Gives every selected row the position, in the item and in column 2.
+int CWallpaperRows::SetSelectedPosition(const std::string& name) {
+    int changed = 0;
+    for (int row = m_store.NextSelected(-1); row != -1; row = m_store.NextSelected(row)) {
+        if (CWallpaperItem* item = m_store.GetItem(row))
+            item->SetPosition(name);
+        m_store.SetText(row, 2, name);
+        ++changed;
+    }
+    return changed;
+}
+
+// Counts one more application of the row's item and ends its wait in the
+// random cycle. The count stops at the largest 32-bit value instead of
+// wrapping round to a negative number.
+void CWallpaperRows::MarkApplied(int row) {
+    CWallpaperItem* item = m_store.GetItem(row);
+    if (item == nullptr)
+        return;
+    std::int32_t count = item->GetCount();
+    if (count < std::numeric_limits<std::int32_t>::max())
+        ++count;
+    item->SetCount(count);
+    item->SetRandomPending(0);
+    m_store.SetText(row, 3, DecimalText(count));
+}
+
+// Sets the count of every selected row back to 0 and makes it pending again.
+int CWallpaperRows::ResetSelectedCounts() {
+    int changed = 0;
+    for (int row = m_store.NextSelected(-1); row != -1; row = m_store.NextSelected(row)) {
+        if (CWallpaperItem* item = m_store.GetItem(row)) {
+            item->SetCount(0);
+            item->SetRandomPending(1);
+        }
+        m_store.SetText(row, 3, "0");
+        ++changed;
+    }
+    return changed;
+}
+
+// Indexes the column 0 and 1 texts of every row anew.
+void CWallpaperRows::RebuildIndex() {
+    m_index.clear();
+    for (int row = 0; row < Count(); ++row)
+        IndexAdd(m_store.GetText(row, 0), m_store.GetText(row, 1));
+}
+
+// The index key of a pair of texts: the length of the first in front keeps
+// any two different pairs apart.
+std::string CWallpaperRows::IndexKey(const std::string& text0, const std::string& text1) {
+    return std::to_string(text0.size()) + ':' + text0 + text1;
+}
+
+// Counts one more row with these texts.
+void CWallpaperRows::IndexAdd(const std::string& text0, const std::string& text1) {
+    ++m_index[IndexKey(text0, text1)];
+}
+
+// Counts one row less with these texts; the key goes when none is left.
+void CWallpaperRows::IndexRemove(const std::string& text0, const std::string& text1) {
+    auto found = m_index.find(IndexKey(text0, text1));
+    if (found != m_index.end() && --found->second <= 0)
+        m_index.erase(found);
+}
