@@ -19,4 +19,8 @@ public:
                           std::int32_t value) = 0;
     virtual void WriteString(const std::string& section, const std::string& name,
                              const std::string& value) = 0;
+    // Removes a value; by default it is written empty, which reads as missing.
+    virtual void DeleteValue(const std::string& section, const std::string& name) {
+        WriteString(section, name, std::string());
+    }
 };

@@ -44,6 +44,28 @@ bool IsListCommandEnabled(unsigned commandId, int rowCount, int selectedCount, b
     }
 }
 
+// True for the commands whose enabling the list window decides.
+bool HasListCommandRule(unsigned commandId) {
+    switch (commandId) {
+    case ID_REMOVE_SELECTED:
+    case ID_REMOVE_RECYCLE:
+    case ID_POSITION_CENTER:
+    case ID_POSITION_STRETCH:
+    case ID_POSITION_TILE:
+    case ID_RESET_COUNT:
+    case ID_REMOVE_DEAD:
+    case ID_REMOVE_ALL:
+    case ID_APPLY_RANDOM:
+    case ID_APPLY_SELECTED:
+    case ID_OPEN_FOLDER:
+    case ID_MINIMIZE_ALL:
+    case ID_RESTORE_ALL:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The row-count text of the status bar; the two tabs right-align it.
 std::string StatusCountText(int rowCount) {
     return "\t\t" + DecimalText(rowCount) + (rowCount == 1 ? " Wallpaper File" : " Wallpaper Files");

@@ -14,5 +14,8 @@ bool HasSingleSelection(int selectedCount); // exactly one row selected
 bool IsListCommandEnabled(unsigned commandId, int rowCount, int selectedCount,
                           bool desktopShown = false);
 
+// True for the commands that have an enabling rule of the list window.
+bool HasListCommandRule(unsigned commandId);
+
 // "\t\t" + count + " Wallpaper File" (count 1) or " Wallpaper Files".
 std::string StatusCountText(int rowCount);

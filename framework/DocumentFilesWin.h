@@ -1,0 +1,16 @@
+#pragma once
+#include "framework/Document.h"
+
+// Document files on the Windows file system. Saving writes a temporary file
+// in the target's folder and moves it over the target only when complete.
+class CDocumentFilesWin : public IDocumentFiles {
+public:
+    std::unique_ptr<IByteSource> OpenForReading(const std::string& path, std::uint64_t& size,
+                                                std::string& errorText) override;
+    bool WriteReplacing(const std::string& path,
+                        const std::function<bool(IByteSink&)>& writer) override;
+    bool IsWritableFile(const std::string& path) override;
+};
+
+// The system's text for an error code, without the trailing line break.
+std::string SystemErrorText(unsigned long code);

@@ -1,0 +1,31 @@
+#pragma once
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The standard Open and Save As dialogs. Filters are written as
+// "Name|pattern|Name|pattern||".
+struct FileDialogOptions {
+    HWND owner = nullptr;
+    std::string title;           // empty: the system's own
+    std::string filter;
+    std::string defaultExtension;  // without the dot; empty: none
+    std::string initialFolder;
+    std::string fileName;          // initial file name
+    DWORD flags = 0;               // on top of the explorer-style defaults
+    std::size_t bufferSize = MAX_PATH;  // characters for the file name(s)
+};
+
+enum class FileDialogResult { Ok, Cancelled, BufferTooSmall, Failed };
+
+// Runs the Open dialog; with OFN_ALLOWMULTISELECT the chosen files come back
+// one full path each, in the order the dialog lists them.
+FileDialogResult AskOpenFiles(const FileDialogOptions& options, std::vector<std::string>& paths);
+// Runs the Save As dialog.
+FileDialogResult AskSaveFile(const FileDialogOptions& options, std::string& path);
+
+// Splits a multi-selection result (folder, NUL, names, NUL NUL; or one full
+// path) into full paths.
+std::vector<std::string> SplitMultiSelection(const char* buffer, std::size_t size);

@@ -1,0 +1,6 @@
+#include "framework/View.h"
+
+void CView::SetDocument(CDocument* document) {
+    m_pDocument = document;
+    OnDocumentAttached();
+}

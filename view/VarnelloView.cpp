@@ -1,0 +1,266 @@
+#include "view/VarnelloView.h"
+
+#include "app/MainFrame.h"
+#include "framework/Application.h"
+#include "framework/Profile.h"
+#include "list/WallpaperItem.h"
+#include "res/resource.h"
+#include "view/CommandRules.h"
+#include "view/SortOrder.h"
+
+namespace {
+
+// Columns of the list: title, alignment.
+struct ColumnSpec {
+    const char* title;
+    int format;
+};
+const ColumnSpec kColumns[CProgramSettings::kColumnCount] = {
+    {"Filename", LVCFMT_LEFT},
+    {"Path", LVCFMT_LEFT},
+    {"Position", LVCFMT_LEFT},
+    {"Count", LVCFMT_RIGHT},
+};
+
+const COLORREF kArrowMask = RGB(192, 192, 192);
+
+}  // namespace
+
+const CommandEntry<CVarnelloView> CVarnelloView::kCommands[] = {
+    {ID_SELECT_ALL, &CVarnelloView::OnSelectAll, nullptr},
+};
+
+CVarnelloView::CVarnelloView() : m_rows(m_store) {}
+
+CVarnelloView::~CVarnelloView() {
+    if (m_imlSortArrows)
+        ImageList_Destroy(m_imlSortArrows);
+}
+
+CVarnelloDoc* CVarnelloView::GetDocument() const {
+    return static_cast<CVarnelloDoc*>(CView::GetDocument());
+}
+
+CMainFrame* CVarnelloView::MainFrame() const {
+    CApplication* app = CApplication::Get();
+    return app ? dynamic_cast<CMainFrame*>(app->MainFrame()) : nullptr;
+}
+
+void CVarnelloView::OnDocumentAttached() {
+    if (CVarnelloDoc* document = GetDocument())
+        document->SetListWindow(this);
+}
+
+// Loads the program options, just before the window is created.
+void CVarnelloView::PreCreateWindow() {
+    if (CApplication* app = CApplication::Get())
+        m_settings.Load(app->Profile());
+}
+
+// Creates the list control with its columns, so that rows read before the
+// first initial update keep all four texts.
+bool CVarnelloView::CreateView(HWND parent, UINT id) {
+    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "",
+                                WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT |
+                                    LVS_SHOWSELALWAYS,
+                                0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                                GetModuleHandleA(nullptr), nullptr);
+    if (!list || !Subclass(list))
+        return false;
+    m_store.Attach(list);
+
+    CProgramSettings::ColumnWidths widths = {};
+    for (int i = 0; i < CProgramSettings::kColumnCount; ++i)
+        widths[static_cast<std::size_t>(i)] = CProgramSettings::kColumnWidthDefaults[i];
+    if (CApplication* app = CApplication::Get())
+        widths = CProgramSettings::LoadColumnWidths(app->Profile());
+    for (int i = 0; i < CProgramSettings::kColumnCount; ++i) {
+        LVCOLUMNA column = {};
+        column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        column.fmt = kColumns[i].format;
+        column.cx = widths[static_cast<std::size_t>(i)];
+        column.pszText = const_cast<char*>(kColumns[i].title);
+        column.iSubItem = i;
+        if (SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column)) != i)
+            return false;
+    }
+    return true;
+}
+
+// After every New and Open: the first time the list is set up; every time
+// the rows are sorted and the arrows drawn.
+void CVarnelloView::OnInitialUpdate() {
+    if (!m_bInitialized)
+        OnFirstInitialUpdate();
+    SortNow();
+    UpdateSortArrows();
+}
+
+void CVarnelloView::OnFirstInitialUpdate() {
+    HWND list = GetHwnd();
+    // Keep On Top places the main window in the topmost band.
+    if (CMainFrame* frame = MainFrame())
+        SetWindowPos(frame->GetHwnd(), m_settings.m_bKeepOnTop == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0,
+                     0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    SetWindowLongA(list, GWL_STYLE, GetWindowLongA(list, GWL_STYLE) | LVS_REPORT | LVS_SHOWSELALWAYS);
+    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, ~0u, LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP);
+
+    m_imlSortArrows = ImageList_Create(9, 9, ILC_COLOR16 | ILC_MASK, 2, 2);
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    for (UINT bitmapId : {IDB_SORT_DOWN, IDB_SORT_UP}) {
+        HBITMAP bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(bitmapId));
+        ImageList_AddMasked(m_imlSortArrows, bitmap, kArrowMask);
+        DeleteObject(bitmap);
+    }
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    SendMessageA(header, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_imlSortArrows));
+
+    if (CVarnelloDoc* document = GetDocument())
+        document->SetAutoSave(m_settings.m_bAutoSave);
+    if (CMainFrame* frame = MainFrame()) {
+        frame->SetSnapLimit(m_settings.m_nSnapLimit);
+        frame->SetSnapWindow(m_settings.m_bSnapWindow);
+    }
+    m_bInitialized = 1;
+}
+
+void CVarnelloView::SortNow() {
+    SortByColumn(m_store, m_settings.m_nSortColumn);
+}
+
+void CVarnelloView::UpdateSortArrows() {
+    HWND header = reinterpret_cast<HWND>(SendMessageA(GetHwnd(), LVM_GETHEADER, 0, 0));
+    int count = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        HDITEMA item = {};
+        item.mask = HDI_FORMAT | HDI_IMAGE;
+        SendMessageA(header, HDM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        if (i == m_settings.m_nSortColumn) {
+            item.fmt |= HDF_IMAGE | HDF_BITMAP_ON_RIGHT;
+            item.iImage = g_bSortAscending == 1 ? 1 : 0;
+        } else {
+            item.fmt &= ~(HDF_IMAGE | HDF_BITMAP_ON_RIGHT);
+        }
+        SendMessageA(header, HDM_SETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+void CVarnelloView::OnHeaderItemClick(int column) {
+    if (column == m_settings.m_nSortColumn) {
+        g_bSortAscending = g_bSortAscending ? 0 : 1;
+    } else {
+        m_settings.m_nSortColumn = column;
+        g_bSortAscending = 1;
+    }
+    SortByColumn(m_store, column);
+    UpdateSortArrows();
+}
+
+void CVarnelloView::OnContextMenu(POINT screenPoint) {
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_CONTEXT_MENU));
+    if (!menu)
+        return;
+    HMENU popup = GetSubMenu(menu, 0);
+    CMainFrame* frame = MainFrame();
+    if (popup && frame)
+        TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0,
+                       frame->GetHwnd(), nullptr);
+    DestroyMenu(menu);
+}
+
+bool CVarnelloView::OnReflectedNotify(NMHDR* header, LRESULT* result) {
+    switch (header->code) {
+    case NM_RCLICK: {
+        POINT point;
+        GetCursorPos(&point);
+        OnContextMenu(point);
+        *result = 0;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+// Saves the options and column widths and frees the items.
+void CVarnelloView::OnDestroy() {
+    CProgramSettings::ColumnWidths widths = {};
+    for (int i = 0; i < CProgramSettings::kColumnCount; ++i)
+        widths[static_cast<std::size_t>(i)] =
+            static_cast<std::int32_t>(SendMessageA(GetHwnd(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
+    if (CApplication* app = CApplication::Get())
+        m_settings.Save(app->Profile(), widths);
+    m_rows.DeleteAllRows();
+    KillTimer(GetHwnd(), IDT_CHANGE_TIMER);
+}
+
+LRESULT CVarnelloView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header->code == HDN_ITEMCLICKA || header->code == HDN_ITEMCLICKW) {
+            OnHeaderItemClick(reinterpret_cast<NMHEADERA*>(lParam)->iItem);
+            return 0;
+        }
+        break;
+    }
+    case WM_CONTEXTMENU:
+        // From the keyboard: at the focused row, or the list's corner.
+        if (lParam == -1) {
+            POINT point = {0, 0};
+            int focused = static_cast<int>(SendMessageA(GetHwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                                        MAKELPARAM(LVNI_FOCUSED, 0)));
+            RECT rect;
+            if (focused >= 0) {
+                rect.left = LVIR_BOUNDS;
+                if (SendMessageA(GetHwnd(), LVM_GETITEMRECT, static_cast<WPARAM>(focused),
+                                 reinterpret_cast<LPARAM>(&rect)))
+                    point = {rect.left + 8, rect.bottom};
+            }
+            ClientToScreen(GetHwnd(), &point);
+            OnContextMenu(point);
+            return 0;
+        }
+        break;
+    case WM_DESTROY:
+        OnDestroy();
+        break;
+    default:
+        break;
+    }
+    return DefaultProc(message, wParam, lParam);
+}
+
+bool CVarnelloView::OnCommand(unsigned id) {
+    return RunCommand(this, kCommands, id);
+}
+
+bool CVarnelloView::HasCommand(unsigned id) const {
+    return TableHasCommand(kCommands, id);
+}
+
+bool CVarnelloView::OnUpdateCommand(CCommandUI& ui) {
+    if (HasListCommandRule(ui.Id())) {
+        OnUpdateListCommand(ui);
+        return true;
+    }
+    if (ui.Id() == ID_INDICATOR_COUNT) {
+        OnUpdateStatusCount(ui);
+        return true;
+    }
+    return UpdateCommand(this, kCommands, ui);
+}
+
+void CVarnelloView::OnUpdateListCommand(CCommandUI& ui) {
+    ui.Enable(IsListCommandEnabled(ui.Id(), m_store.RowCount(), m_store.SelectedCount(),
+                                   m_bDesktopShown != 0));
+}
+
+void CVarnelloView::OnUpdateStatusCount(CCommandUI& ui) {
+    ui.SetText(StatusCountText(m_store.RowCount()));
+    ui.Enable(true);
+}
+
+void CVarnelloView::OnSelectAll() {
+    m_store.SetRowState(-1, kRowSelected, kRowSelected);
+}

@@ -1,0 +1,69 @@
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/ProgramSettings.h"
+#include "framework/View.h"
+#include "list/VarnelloDoc.h"
+#include "list/WallpaperRows.h"
+#include "view/ListControlRows.h"
+
+class CMainFrame;
+
+// The list window: a report-style list control showing one row per
+// wallpaper item. Its rows are the list's container. It holds the program
+// options while the program runs and handles almost every command.
+class CVarnelloView : public CView, public IListWindow {
+public:
+    CVarnelloView();
+    ~CVarnelloView() override;
+
+    // IListWindow
+    CWallpaperRows& Rows() override { return m_rows; }
+    WindowHandle Handle() override { return GetHwnd(); }
+
+    CVarnelloDoc* GetDocument() const;
+    CProgramSettings& Options() { return m_settings; }
+    int GetSortColumn() const { return m_settings.m_nSortColumn; }
+    bool IsInitialized() const { return m_bInitialized != 0; }
+
+    // Sorts the rows by the sort column in the current direction.
+    void SortNow();
+    // Shows the arrow on the sort column's header, up when ascending.
+    void UpdateSortArrows();
+
+    // CView
+    void PreCreateWindow() override;
+    bool CreateView(HWND parent, UINT id) override;
+    void OnInitialUpdate() override;
+    bool OnReflectedNotify(NMHDR* header, LRESULT* result) override;
+
+    bool OnCommand(unsigned id) override;
+    bool HasCommand(unsigned id) const override;
+    bool OnUpdateCommand(CCommandUI& ui) override;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDocumentAttached() override;
+
+private:
+    void OnFirstInitialUpdate();
+    void OnHeaderItemClick(int column);
+    void OnContextMenu(POINT screenPoint);
+    void OnDestroy();
+    CMainFrame* MainFrame() const;
+
+    // Commands
+    void OnSelectAll();
+    void OnUpdateListCommand(CCommandUI& ui);
+    void OnUpdateStatusCount(CCommandUI& ui);
+
+    static const CommandEntry<CVarnelloView> kCommands[];
+
+    CListControlRows m_store;
+    CWallpaperRows m_rows;
+    CProgramSettings m_settings;
+    int m_bInitialized = 0;
+    int m_bDesktopShown = 0;
+    HIMAGELIST m_imlSortArrows = nullptr;
+};
