@@ -22,12 +22,6 @@ TEST(Windows1252, ToLowerChangesExactlyTheUpperCaseBytes) {
     }
 }
 
-TEST(Windows1252, HasNoLeadBytes) {
-    CWindows1252CodePage cp;
-    for (int c = 0; c < 256; ++c)
-        EXPECT_FALSE(cp.IsLeadByte(static_cast<unsigned char>(c)));
-}
-
 TEST(Windows1252, FromUtf16) {
     CWindows1252CodePage cp;
     EXPECT_EQ(cp.FromUtf16(u"C:\\Bilder\\a.jpg"), "C:\\Bilder\\a.jpg");

@@ -57,16 +57,6 @@ TEST(CommandRules, DesktopCommandsFollowTheShownFlag) {
     EXPECT_TRUE(IsListCommandEnabled(kRestoreAll, 0, 0, true));
 }
 
-TEST(CommandRules, Predicates) {
-    EXPECT_FALSE(HasRows(0));
-    EXPECT_TRUE(HasRows(1));
-    EXPECT_FALSE(HasSelection(0));
-    EXPECT_TRUE(HasSelection(3));
-    EXPECT_FALSE(HasSingleSelection(0));
-    EXPECT_TRUE(HasSingleSelection(1));
-    EXPECT_FALSE(HasSingleSelection(2));
-}
-
 TEST(StatusCountText, SingularOnlyForOne) {
     EXPECT_EQ(StatusCountText(0), "\t\t0 Wallpaper Files");
     EXPECT_EQ(StatusCountText(1), "\t\t1 Wallpaper File");
