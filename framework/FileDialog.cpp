@@ -5,6 +5,8 @@
 
 namespace {
 
+FileDialogOverride g_override;
+
 // "a|b|c|d||" -> "a\0b\0c\0d\0\0"
 std::string FilterForDialog(const std::string& filter) {
     std::string result = filter;
@@ -68,7 +70,13 @@ std::vector<std::string> SplitMultiSelection(const char* buffer, std::size_t siz
     return paths;
 }
 
+void SetFileDialogOverride(FileDialogOverride handler) {
+    g_override = std::move(handler);
+}
+
 FileDialogResult AskOpenFiles(const FileDialogOptions& options, std::vector<std::string>& paths) {
+    if (g_override)
+        return g_override(options, false, paths);
     std::vector<char> buffer;
     FileDialogResult result = Run(options, true, buffer);
     paths.clear();
@@ -78,6 +86,13 @@ FileDialogResult AskOpenFiles(const FileDialogOptions& options, std::vector<std:
 }
 
 FileDialogResult AskSaveFile(const FileDialogOptions& options, std::string& path) {
+    if (g_override) {
+        std::vector<std::string> paths;
+        FileDialogResult result = g_override(options, true, paths);
+        if (result == FileDialogResult::Ok)
+            path = paths.empty() ? std::string() : paths.front();
+        return result;
+    }
     std::vector<char> buffer;
     FileDialogResult result = Run(options, false, buffer);
     if (result == FileDialogResult::Ok)

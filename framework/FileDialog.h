@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +26,12 @@ enum class FileDialogResult { Ok, Cancelled, BufferTooSmall, Failed };
 FileDialogResult AskOpenFiles(const FileDialogOptions& options, std::vector<std::string>& paths);
 // Runs the Save As dialog.
 FileDialogResult AskSaveFile(const FileDialogOptions& options, std::string& path);
+
+// Replaces the system's dialogs (tests): the function sees the options and
+// whether it is the Save As dialog, and gives the result and the paths.
+using FileDialogOverride = std::function<FileDialogResult(const FileDialogOptions& options, bool save,
+                                                          std::vector<std::string>& paths)>;
+void SetFileDialogOverride(FileDialogOverride handler);
 
 // Splits a multi-selection result (folder, NUL, names, NUL NUL; or one full
 // path) into full paths.
