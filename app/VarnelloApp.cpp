@@ -52,6 +52,10 @@ bool CVarnelloApp::InitInstance() {
     SetRegistryKey(kCompanyKey);
     LoadRecentFileList(kRecentFileCount);
 
+    // 9. "Minimize On Start": the window goes straight to the notification area.
+    if (Profile().GetInt(CProgramSettings::kSection, CProgramSettings::kMinimizeOnStart, 0) != 0)
+        SetShowCommand(SW_SHOWMINIMIZED);
+
     // 10-11. The document template, and the file type for the shell.
     if (!RegisterDocumentTemplate())
         return false;
@@ -96,5 +100,28 @@ bool CVarnelloApp::RegisterDocumentTemplate() {
     return true;
 }
 
+// Reopens the last list when the options ask for it, then changes the
+// wallpaper, starts the interval timer and clears out dead items as asked.
 void CVarnelloApp::RunStartupActions() {
+    IProfile& profile = Profile();
+    const char* section = CProgramSettings::kSection;
+    if (profile.GetInt(section, CProgramSettings::kReloadLastList, 0) == 0)
+        return;
+    std::string lastDocument = profile.GetString(section, CProgramSettings::kLastDocument, std::string());
+    if (lastDocument.empty())
+        return;
+    // Whatever happens, the steps below run on the list that is then open.
+    OpenDocumentFile(lastDocument);
+
+    auto* frame = static_cast<CMainFrame*>(MainFrame());
+    CVarnelloView* view = frame ? frame->GetListView() : nullptr;
+    if (!view)
+        return;
+    SHORT shift = GetAsyncKeyState(VK_SHIFT);
+    if (profile.GetInt(section, CProgramSettings::kChangeOnStart, 0) != 0 && !(shift & 0x8000))
+        view->ApplyRandomWallpaper();
+    CVarnelloDoc* document = view->GetDocument();
+    if (document && document->GetSettings() && document->GetSettings()->GetIntervalChange())
+        view->ArmChangeTimer();
+    // The dead-item scan of "Scan Dead On Start" runs here once removing lands.
 }

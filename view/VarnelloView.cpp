@@ -7,6 +7,12 @@
 #include "res/resource.h"
 #include "view/CommandRules.h"
 #include "view/SortOrder.h"
+#include "wallpaper/ChangeTimer.h"
+#include "wallpaper/RandomChoice.h"
+#include "wallpaper/WallpaperApplier.h"
+#include "wallpaper/WallpaperServicesWin.h"
+
+#include <ctime>
 
 namespace {
 
@@ -28,9 +34,12 @@ const COLORREF kArrowMask = RGB(192, 192, 192);
 
 const CommandEntry<CVarnelloView> CVarnelloView::kCommands[] = {
     {ID_SELECT_ALL, &CVarnelloView::OnSelectAll, nullptr},
+    {ID_APPLY_SELECTED, &CVarnelloView::OnApplySelected, nullptr},
+    {ID_APPLY_RANDOM, &CVarnelloView::OnApplyRandom, nullptr},
 };
 
-CVarnelloView::CVarnelloView() : m_rows(m_store) {}
+CVarnelloView::CVarnelloView()
+    : m_rows(m_store), m_pWallpaperServices(std::make_unique<CWallpaperServicesWin>()) {}
 
 CVarnelloView::~CVarnelloView() {
     if (m_imlSortArrows)
@@ -170,6 +179,14 @@ void CVarnelloView::OnContextMenu(POINT screenPoint) {
 
 bool CVarnelloView::OnReflectedNotify(NMHDR* header, LRESULT* result) {
     switch (header->code) {
+    case NM_DBLCLK: {
+        // A double-click applies the first selected row, if any.
+        int row = m_store.NextSelected(-1);
+        if (row >= 0)
+            ApplyRow(row);
+        *result = 0;
+        return true;
+    }
     case NM_RCLICK: {
         POINT point;
         GetCursorPos(&point);
@@ -222,6 +239,12 @@ LRESULT CVarnelloView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case WM_TIMER:
+        if (wParam == IDT_CHANGE_TIMER) {
+            OnTimer(wParam);
+            return 0;
+        }
+        break;
     case WM_DESTROY:
         OnDestroy();
         break;
@@ -259,6 +282,70 @@ void CVarnelloView::OnUpdateListCommand(CCommandUI& ui) {
 void CVarnelloView::OnUpdateStatusCount(CCommandUI& ui) {
     ui.SetText(StatusCountText(m_store.RowCount()));
     ui.Enable(true);
+}
+
+void CVarnelloView::SetWallpaperServices(std::unique_ptr<IWallpaperServices> services) {
+    m_pWallpaperServices = std::move(services);
+}
+
+bool CVarnelloView::ApplyWallpaper(const std::string& path, const std::string& position) {
+    return CWallpaperApplier(*m_pWallpaperServices).ApplyWallpaper(GetHwnd(), path, position);
+}
+
+// Applies a row's item; on success counts it and marks the list modified.
+void CVarnelloView::ApplyRow(int row) {
+    CWallpaperItem* item = m_rows.Item(row);
+    if (!item || !ApplyWallpaper(item->GetPath(), item->GetPosition()))
+        return;
+    m_rows.MarkApplied(row);
+    if (CVarnelloDoc* document = GetDocument())
+        document->SetModifiedFlag(true);
+}
+
+void CVarnelloView::ApplyRandomWallpaper() {
+    std::uint32_t seed = RandomSeedFromTime(static_cast<std::int64_t>(std::time(nullptr)));
+    int row = ::ApplyRandomWallpaper(m_rows, seed, [this](const CWallpaperItem& item) {
+        return ApplyWallpaper(item.GetPath(), item.GetPosition());
+    });
+    if (row >= 0)
+        if (CVarnelloDoc* document = GetDocument())
+            document->SetModifiedFlag(true);
+}
+
+void CVarnelloView::ArmChangeTimer() {
+    CVarnelloDoc* document = GetDocument();
+    CListSettings* settings = document ? document->GetSettings() : nullptr;
+    if (!settings)
+        return;
+    std::uint32_t period = change_timer::Period(settings->GetHours(), settings->GetMinutes());
+    // A list without a usable interval never runs the timer.
+    if (period == 0) {
+        KillTimer(GetHwnd(), IDT_CHANGE_TIMER);
+        return;
+    }
+    SetTimer(GetHwnd(), IDT_CHANGE_TIMER, period, nullptr);
+}
+
+// A tick of the interval timer: a random change while the open list asks
+// for one, otherwise the timer stops.
+void CVarnelloView::OnTimer(UINT_PTR) {
+    CVarnelloDoc* document = GetDocument();
+    CListSettings* settings = document ? document->GetSettings() : nullptr;
+    std::int32_t flag = settings ? settings->GetIntervalChange() : 0;
+    if (change_timer::OnTick(flag) == change_timer::TickAction::kChangeWallpaper)
+        ApplyRandomWallpaper();
+    else
+        KillTimer(GetHwnd(), IDT_CHANGE_TIMER);
+}
+
+void CVarnelloView::OnApplySelected() {
+    int row = m_store.NextSelected(-1);
+    if (row >= 0)
+        ApplyRow(row);
+}
+
+void CVarnelloView::OnApplyRandom() {
+    ApplyRandomWallpaper();
 }
 
 void CVarnelloView::OnSelectAll() {

@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
+
 #include "app/ProgramSettings.h"
 #include "framework/View.h"
 #include "list/VarnelloDoc.h"
@@ -9,6 +11,7 @@
 #include "view/ListControlRows.h"
 
 class CMainFrame;
+class IWallpaperServices;
 
 // The list window: a report-style list control showing one row per
 // wallpaper item. Its rows are the list's container. It holds the program
@@ -32,6 +35,16 @@ public:
     // Shows the arrow on the sort column's header, up when ascending.
     void UpdateSortArrows();
 
+    // Makes the image the desktop wallpaper with the position; false after
+    // a failure, which has been shown in a box owned by the list window.
+    bool ApplyWallpaper(const std::string& path, const std::string& position);
+    // Applies a randomly chosen row, every row once per cycle.
+    void ApplyRandomWallpaper();
+    // Starts (or restarts) the interval timer with the open list's period.
+    void ArmChangeTimer();
+    // Replaces the system services behind applying (tests).
+    void SetWallpaperServices(std::unique_ptr<IWallpaperServices> services);
+
     // CView
     void PreCreateWindow() override;
     bool CreateView(HWND parent, UINT id) override;
@@ -53,7 +66,12 @@ private:
     void OnDestroy();
     CMainFrame* MainFrame() const;
 
+    void ApplyRow(int row);
+    void OnTimer(UINT_PTR id);
+
     // Commands
+    void OnApplySelected();
+    void OnApplyRandom();
     void OnSelectAll();
     void OnUpdateListCommand(CCommandUI& ui);
     void OnUpdateStatusCount(CCommandUI& ui);
@@ -66,4 +84,5 @@ private:
     int m_bInitialized = 0;
     int m_bDesktopShown = 0;
     HIMAGELIST m_imlSortArrows = nullptr;
+    std::unique_ptr<IWallpaperServices> m_pWallpaperServices;
 };
