@@ -29,6 +29,9 @@
 #define IDS_IDLE_MESSAGE                57345 // "Ready"
 
 // Dialog controls.
+#ifndef IDC_STATIC
+#define IDC_STATIC                      (-1)
+#endif
 #define IDC_FOLDER_PATH                 1000
 #define IDC_BROWSE                      1001
 #define IDC_INCLUDE_SUBFOLDERS          1002
@@ -86,6 +89,10 @@
 #define ID_APP_EXIT                     57665
 #define ID_VIEW_TOOLBAR                 59392
 #define ID_VIEW_STATUS_BAR              59393
+
+// Resource type of the toolbar layout (WORD version 1, button width,
+// button height, item count, then one command id per item, 0 = separator).
+#define RT_TOOLBAR_LAYOUT               241
 
 // Control bars of the main frame.
 #define IDW_TOOLBAR                     0xE800
