@@ -48,7 +48,9 @@ bool CVarnelloDoc::SaveModified() {
 CDocument::LoadResult CVarnelloDoc::LoadContents(IByteSource& in) {
     if (!m_pView)
         return LoadResult::Failed;
+    m_pView->BeginBulkUpdate();
     ListReadResult result = ReadList(in, *this);
+    m_pView->EndBulkUpdate();
     switch (result.status) {
     case ListReadStatus::Ok:
         return LoadResult::Ok;

@@ -19,6 +19,9 @@ public:
     virtual ~IListWindow() = default;
     virtual CWallpaperRows& Rows() = 0;
     virtual WindowHandle Handle() = 0;
+    // Brackets a change of many rows, so the window redraws once at the end.
+    virtual void BeginBulkUpdate() {}
+    virtual void EndBulkUpdate() {}
 };
 
 // The wallpaper list document. The items live in the rows of the list window;

@@ -133,6 +133,18 @@ void CVarnelloView::OnFirstInitialUpdate() {
     m_bInitialized = 1;
 }
 
+void CVarnelloView::BeginBulkUpdate() {
+    if (m_nBulkDepth++ == 0 && GetHwnd())
+        SendMessageA(GetHwnd(), WM_SETREDRAW, FALSE, 0);
+}
+
+void CVarnelloView::EndBulkUpdate() {
+    if (m_nBulkDepth > 0 && --m_nBulkDepth == 0 && GetHwnd()) {
+        SendMessageA(GetHwnd(), WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(GetHwnd(), nullptr, TRUE);
+    }
+}
+
 void CVarnelloView::SortNow() {
     SortByColumn(m_store, m_settings.m_nSortColumn);
 }

@@ -24,6 +24,8 @@ public:
     // IListWindow
     CWallpaperRows& Rows() override { return m_rows; }
     WindowHandle Handle() override { return GetHwnd(); }
+    void BeginBulkUpdate() override;
+    void EndBulkUpdate() override;
 
     CVarnelloDoc* GetDocument() const;
     CProgramSettings& Options() { return m_settings; }
@@ -83,6 +85,7 @@ private:
     CProgramSettings m_settings;
     int m_bInitialized = 0;
     int m_bDesktopShown = 0;
+    int m_nBulkDepth = 0;
     HIMAGELIST m_imlSortArrows = nullptr;
     std::unique_ptr<IWallpaperServices> m_pWallpaperServices;
 };
