@@ -1,0 +1,7 @@
+#include "wallpaper/RandomGenerator.h"
+
+// Advances the state and yields its bits 16 to 30.
+int CRandomGenerator::Next() {
+    m_state = m_state * 214013u + 2531011u;
+    return static_cast<int>((m_state >> 16) & 0x7FFFu);
+}
