@@ -46,6 +46,7 @@ std::string Save(const FuzzList& list) {
 
 }  // namespace
 
+// Reads one input as a list file and checks what the reader left behind.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzList list;
     CMemorySource source(data, size);

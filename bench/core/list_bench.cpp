@@ -56,6 +56,7 @@ void Report(const char* what, double ms) {
 
 }  // namespace
 
+// Builds the list, then times each step and prints the figures.
 int main(int argc, char** argv) {
     const int items = argc > 1 ? std::atoi(argv[1]) : 100000;
     const int adds = argc > 2 ? std::atoi(argv[2]) : 20000;

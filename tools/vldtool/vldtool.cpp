@@ -24,6 +24,8 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+
+#include "framework/AnsiCodePage.h"
 #endif
 
 namespace {
@@ -181,6 +183,8 @@ int Upgrade(const std::string& in, const std::string& out) {
 // Parses the command and runs it.
 int main(int argc, char** argv) {
 #ifdef _WIN32
+    // Texts are in the system's ANSI code page, as in the program itself.
+    InstallWindowsTextServices();
     // Texts are printed as their bytes: no newline translation.
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
