@@ -95,3 +95,13 @@ void CRegistryProfile::WriteString(const std::string& section, const std::string
                    static_cast<DWORD>(value.size() + 1));
     RegCloseKey(key);
 }
+
+// Removes a value; a missing value or key is no failure, and failures are ignored.
+void CRegistryProfile::DeleteValue(const std::string& section, const std::string& name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, KEY_SET_VALUE, &key) !=
+        ERROR_SUCCESS)
+        return;
+    RegDeleteValueA(key, name.c_str());
+    RegCloseKey(key);
+}

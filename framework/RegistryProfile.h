@@ -23,6 +23,7 @@ public:
                   std::int32_t value) override;
     void WriteString(const std::string& section, const std::string& name,
                      const std::string& value) override;
+    void DeleteValue(const std::string& section, const std::string& name) override;
 
     // The key below HKEY_CURRENT_USER, e.g. "Software\Quillfen\Varnello".
     const std::string& KeyPath() const { return m_keyPath; }
