@@ -543,7 +543,7 @@ TEST_F(ResourceDialogs, About) {
         {"Static", "Visit the Varnello Home Page", 1021, 57, 82, 100, 8, kTypeMask | WS_VISIBLE, kText},
         {"Static", "Contact the Author", 1022, 76, 96, 63, 8, kTypeMask | WS_VISIBLE, kText},
         {"Static", "Copyright (C) Quillfen. All rights reserved.\n"
-                   "Varnello is freeware: use it and share it freely, but do not sell it.",
+                   "Varnello is freeware: share it freely, but do not sell it.",
          -1, 8, 110, 200, 26, kTypeMask | WS_VISIBLE, kText},
         {"Button", "OK", IDOK, 82, 140, 50, 16, kCheckMask, kDefButton},
     });
