@@ -4,14 +4,35 @@
 
 #include "list/PathParts.h"
 
+CAnsiCodePage::CAnsiCodePage() {
+    for (int c = 0; c < 256; ++c) {
+        m_lead[c] = IsDBCSLeadByte(static_cast<BYTE>(c)) != FALSE;
+        m_hasLeadBytes = m_hasLeadBytes || m_lead[c];
+        char single = static_cast<char>(c);
+        if (!m_lead[c] && c != 0)
+            CharLowerBuffA(&single, 1);
+        m_lower[c] = static_cast<unsigned char>(single);
+    }
+}
+
 bool CAnsiCodePage::IsLeadByte(unsigned char c) const {
-    return IsDBCSLeadByte(c) != FALSE;
+    return m_lead[c];
 }
 
 std::string CAnsiCodePage::ToLower(const std::string& text) const {
     std::string lower = text;
-    if (!lower.empty())
-        CharLowerBuffA(&lower[0], static_cast<DWORD>(lower.size()));
+    // Text with double-byte characters goes through the system, which also
+    // knows their lower case; single bytes come from the table.
+    if (m_hasLeadBytes) {
+        for (char c : lower) {
+            if (m_lead[static_cast<unsigned char>(c)]) {
+                CharLowerBuffA(&lower[0], static_cast<DWORD>(lower.size()));
+                return lower;
+            }
+        }
+    }
+    for (char& c : lower)
+        c = static_cast<char>(m_lower[static_cast<unsigned char>(c)]);
     return lower;
 }
 

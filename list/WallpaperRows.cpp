@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 #include "list/PathParts.h"
 #include "list/WallpaperItem.h"
@@ -57,11 +58,13 @@ void CWallpaperRows::DeleteAllRows() {
     int count = Count();
     if (count == 0)
         return;
-    for (int row = 0; row < count; ++row) {
-        delete m_store.GetItem(row);
-        m_store.SetItem(row, nullptr);
-    }
+    // The rows go first, in one request; then their items.
+    std::vector<CWallpaperItem*> items(static_cast<std::size_t>(count));
+    for (int row = 0; row < count; ++row)
+        items[static_cast<std::size_t>(row)] = m_store.GetItem(row);
     m_store.DeleteAllRows();
+    for (CWallpaperItem* item : items)
+        delete item;
 }
 
 // True when a row shows the path's file name and folder, compared exactly.

@@ -1,8 +1,11 @@
 #include "view/SortOrder.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "list/CodePage.h"
 #include "list/RowStore.h"
@@ -50,8 +53,81 @@ bool IsSortColumn(int column) {
     return column >= 0 && column <= 3;
 }
 
+namespace {
+
+// What the rows' sort compares: each item's place in the order, found once
+// from its key, so that sorting many rows costs no text work per comparison.
+struct RankTable {
+    std::unordered_map<const CWallpaperItem*, int> rank;
+};
+
+int CompareRanks(const CWallpaperItem* a, const CWallpaperItem* b, std::intptr_t table) {
+    const auto& rank = reinterpret_cast<const RankTable*>(table)->rank;
+    int ra = rank.at(a);
+    int rb = rank.at(b);
+    return ra < rb ? -1 : (ra > rb ? 1 : 0);
+}
+
+// The text keys of the items for a text column (0 to 2), each computed once.
+std::vector<std::string> TextKeys(const std::vector<const CWallpaperItem*>& items, int column) {
+    std::vector<std::string> keys(items.size());
+    if (column > 2)
+        return keys;
+    const ICodePage& codePage = CurrentCodePage();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (!items[i])
+            continue;
+        if (column == 0)
+            keys[i] = codePage.ToLower(items[i]->GetFileName());
+        else if (column == 1)
+            keys[i] = items[i]->GetFolder();
+        else
+            keys[i] = items[i]->GetPosition();
+    }
+    return keys;
+}
+
+}  // namespace
+
 // Sorts the rows by the column; any other column leaves them as they are.
+// The result is the order CompareItems gives (ties keep the store's own
+// handling), reached by ranking the items first.
 void SortByColumn(IRowStore& rows, int column) {
-    if (IsSortColumn(column))
-        rows.SortRows(CompareItems, column);
+    if (!IsSortColumn(column))
+        return;
+    const int n = rows.RowCount();
+    if (n < 2)
+        return;
+    std::vector<const CWallpaperItem*> items(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        items[static_cast<std::size_t>(i)] = rows.GetItem(i);
+    std::vector<std::string> keys = TextKeys(items, column);
+    std::vector<int> order(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        order[static_cast<std::size_t>(i)] = i;
+
+    // The same comparison as CompareItems, on the precomputed keys.
+    const bool ascending = g_bSortAscending != 0;
+    auto compare = [&](int i, int j) {
+        if (!ascending)
+            std::swap(i, j);
+        const CWallpaperItem* a = items[static_cast<std::size_t>(i)];
+        const CWallpaperItem* b = items[static_cast<std::size_t>(j)];
+        if (a == nullptr || b == nullptr)
+            return (a != nullptr) - (b != nullptr);
+        if (column == 3)
+            return a->GetCount() < b->GetCount() ? -1 : (a->GetCount() > b->GetCount() ? 1 : 0);
+        return CompareBytes(keys[static_cast<std::size_t>(i)], keys[static_cast<std::size_t>(j)]);
+    };
+    std::stable_sort(order.begin(), order.end(), [&](int i, int j) { return compare(i, j) < 0; });
+
+    RankTable table;
+    table.rank.reserve(static_cast<std::size_t>(n));
+    int rank = 0;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        if (k > 0 && compare(order[k - 1], order[k]) != 0)
+            ++rank;
+        table.rank[items[static_cast<std::size_t>(order[k])]] = rank;
+    }
+    rows.SortRows(CompareRanks, reinterpret_cast<std::intptr_t>(&table));
 }

@@ -175,3 +175,37 @@ TEST_F(SortOrder, OtherColumnsLeaveTheRowsAlone) {
     EXPECT_EQ(watched.sorts, 1);
     EXPECT_EQ(watched.GetItem(0), &b);
 }
+
+// Sorting by a column gives exactly the order a stable sort with CompareItems
+// gives, in both directions, with many ties, mixed case and rows without items.
+TEST_F(SortOrder, SortByColumnMatchesCompareItems) {
+    const char* names[] = {"a.jpg", "B.jpg", "b.JPG", "c.png", "A.jpg", "z.bmp", "\xE9t\xE9.jpg"};
+    const char* folders[] = {"C:\\Pics", "c:\\pics", "D:\\", "C:\\Pics\\Sub"};
+    const char* positions[] = {"Center", "Stretch", "Tile", "tile", "Tiled"};
+    unsigned seed = 12345;
+    auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7FFF; };
+    for (int i = 0; i < 300; ++i) {
+        std::string path = std::string(folders[next() % 4]) + "\\" + names[next() % 7];
+        Add(path, positions[next() % 5], static_cast<std::int32_t>(next() % 7) - 3);
+    }
+    store.InsertRow(17, "no item");  // a row without an item
+    store.InsertRow(150, "no item");
+
+    for (int ascending = 0; ascending <= 1; ++ascending) {
+        g_bSortAscending = ascending;
+        for (int column = 0; column < 4; ++column) {
+            // Scramble the rows, then sort both ways and compare the item order.
+            CMemoryRowStore reference;
+            for (int row = 0; row < store.RowCount(); ++row) {
+                int at = reference.InsertRow(reference.RowCount(), store.GetText(row, 0));
+                reference.SetItem(at, store.GetItem(row));
+            }
+            reference.SortRows(CompareItems, column);
+            SortByColumn(store, column);
+            ASSERT_EQ(reference.RowCount(), store.RowCount());
+            for (int row = 0; row < store.RowCount(); ++row)
+                ASSERT_EQ(reference.GetItem(row), store.GetItem(row))
+                    << "column " << column << " ascending " << ascending << " row " << row;
+        }
+    }
+}
