@@ -1,7 +1,5 @@
 #include "wallpaper/WallpaperServicesWin.h"
 
-#include <vector>
-
 #include "list/PathParts.h"
 #include "wallpaper/DesktopStyle.h"
 #include "wallpaper/WallpaperImage.h"
@@ -31,17 +29,15 @@ bool CWallpaperServicesWin::PathExists(const std::string& path) {
     return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
 }
 
-// Shows the hourglass; the cursor before the outermost call is kept.
+// Shows the program's wait cursor; calls nest.
 void CWallpaperServicesWin::BeginWaitCursor() {
-    HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    if (m_waitDepth++ == 0)
-        m_previousCursor = previous;
+    m_waitCursors.push_back(std::make_unique<CWaitCursor>());
 }
 
-// Puts the earlier cursor back when the outermost wait ends.
+// Ends the innermost wait.
 void CWallpaperServicesWin::EndWaitCursor() {
-    if (m_waitDepth > 0 && --m_waitDepth == 0)
-        SetCursor(m_previousCursor ? m_previousCursor : LoadCursor(nullptr, IDC_ARROW));
+    if (!m_waitCursors.empty())
+        m_waitCursors.pop_back();
 }
 
 std::string CWallpaperServicesWin::ProgramFolder() {

@@ -1,6 +1,10 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
+#include <vector>
+
+#include "framework/WaitCursor.h"
 #include "wallpaper/WallpaperServices.h"
 
 // The system services behind applying a wallpaper on Windows: the file
@@ -22,6 +26,5 @@ public:
     std::optional<std::string> SystemMessageText(std::uint32_t code) override;
 
 private:
-    int m_waitDepth = 0;
-    HCURSOR m_previousCursor = nullptr;
+    std::vector<std::unique_ptr<CWaitCursor>> m_waitCursors;
 };
