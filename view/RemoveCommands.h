@@ -1,0 +1,41 @@
+#pragma once
+#include <functional>
+
+class CWallpaperItem;
+class IEditServices;
+class IListEditHost;
+
+// The commands that take rows out of the open list: Remove Selected,
+// Remove All, Remove and Recycle, Remove All Dead Items. Every removal
+// frees the row's item and deletes the row.
+//
+// Use: CRemoveCommands(host, services).RemoveSelected();
+class CRemoveCommands {
+public:
+    CRemoveCommands(IListEditHost& host, IEditServices& services)
+        : m_host(host), m_services(services) {}
+
+    // Removes every selected row, then selects the row that took the place
+    // of the last one removed (or the new last row). Returns how many rows
+    // were removed.
+    int RemoveSelected();
+    // Asks first; removes every row on Yes. Returns how many were removed.
+    int RemoveAll();
+    // Asks first when "Warn On Recycle" is on; sends each selected row's
+    // file to the Recycle Bin and removes the row whatever the outcome;
+    // reports the failures in one box. Returns how many rows were removed.
+    int RemoveAndRecycle();
+    // Removes every row whose file no longer exists, under the wait cursor,
+    // and says how many went. Also the scan at start-up. Returns how many
+    // rows were removed.
+    int RemoveDeadItems();
+
+private:
+    // Removes the selected rows one by one, the first selected row each
+    // time, after calling beforeRemove with its item; re-selects as
+    // RemoveSelected says. Returns how many rows went.
+    int RemoveSelectedRows(const std::function<void(const CWallpaperItem*)>& beforeRemove);
+
+    IListEditHost& m_host;
+    IEditServices& m_services;
+};

@@ -1,0 +1,68 @@
+#include "view/WallpaperAdder.h"
+
+#include "list/ListSettings.h"
+#include "list/PathParts.h"
+#include "list/WallpaperRows.h"
+#include "view/FolderScan.h"
+#include "view/ListEditHost.h"
+
+// Appends the picked files, remembering the folder of the first one added.
+int CWallpaperAdder::AddPickedFiles(const std::vector<std::string>& paths) {
+    CWallpaperRows& rows = m_host.Rows();
+    std::string position = DefaultPosition();
+    int added = 0;
+    for (const std::string& path : paths) {
+        if (rows.IsInList(path))
+            continue;
+        if (added == 0 && m_host.Settings())
+            m_host.Settings()->SetLastFolder(FolderPart(path));
+        if (rows.AppendNew(path, position) >= 0)
+            ++added;
+    }
+    Finish(added);
+    return added;
+}
+
+// Stores the dialog's choices, scans the folder, then sorts and marks.
+int CWallpaperAdder::AddFromFolder(IFileFinder& finder, const std::string& folder,
+                                   bool includeSubfolders) {
+    if (CListSettings* settings = m_host.Settings()) {
+        settings->SetLastFolder(folder);
+        settings->SetIncludeSubfolders(includeSubfolders ? 1 : 0);
+    }
+    CFolderScan scan(m_host.Rows(), finder, DefaultPosition());
+    int added = scan.ScanFolder(folder, includeSubfolders);
+    if (m_host.AutoSort())
+        m_host.SortNow();
+    if (added > 0)
+        m_host.MarkModified();
+    return added;
+}
+
+// Appends the dropped image files; folders are judged by name alone.
+int CWallpaperAdder::AddDroppedFiles(const std::vector<std::string>& paths) {
+    CWallpaperRows& rows = m_host.Rows();
+    std::string position = DefaultPosition();
+    int added = 0;
+    for (const std::string& path : paths) {
+        if (path.empty() || !HasImageExtension(path) || rows.IsInList(path))
+            continue;
+        if (rows.AppendNew(path, position) >= 0)
+            ++added;
+    }
+    Finish(added);
+    return added;
+}
+
+std::string CWallpaperAdder::DefaultPosition() {
+    CListSettings* settings = m_host.Settings();
+    return settings ? settings->GetDefaultPosition() : CListSettings().GetDefaultPosition();
+}
+
+void CWallpaperAdder::Finish(int added) {
+    if (added == 0)
+        return;
+    if (m_host.AutoSort())
+        m_host.SortNow();
+    m_host.MarkModified();
+}
