@@ -36,6 +36,17 @@ const CommandEntry<CVarnelloView> CVarnelloView::kCommands[] = {
     {ID_SELECT_ALL, &CVarnelloView::OnSelectAll, nullptr},
     {ID_APPLY_SELECTED, &CVarnelloView::OnApplySelected, nullptr},
     {ID_APPLY_RANDOM, &CVarnelloView::OnApplyRandom, nullptr},
+    {ID_ADD_FILES, &CVarnelloView::OnAddFiles, nullptr},
+    {ID_ADD_FOLDER, &CVarnelloView::OnAddFolder, nullptr},
+    {ID_REMOVE_SELECTED, &CVarnelloView::OnRemoveSelected, nullptr},
+    {ID_REMOVE_RECYCLE, &CVarnelloView::OnRemoveRecycle, nullptr},
+    {ID_REMOVE_DEAD, &CVarnelloView::OnRemoveDead, nullptr},
+    {ID_REMOVE_ALL, &CVarnelloView::OnRemoveAll, nullptr},
+    {ID_POSITION_CENTER, &CVarnelloView::OnPositionCenter, nullptr},
+    {ID_POSITION_STRETCH, &CVarnelloView::OnPositionStretch, nullptr},
+    {ID_POSITION_TILE, &CVarnelloView::OnPositionTile, nullptr},
+    {ID_RESET_COUNT, &CVarnelloView::OnResetCount, nullptr},
+    {ID_OPEN_FOLDER, &CVarnelloView::OnOpenFolder, nullptr},
 };
 
 CVarnelloView::CVarnelloView()
@@ -107,6 +118,7 @@ void CVarnelloView::OnInitialUpdate() {
 
 void CVarnelloView::OnFirstInitialUpdate() {
     HWND list = GetHwnd();
+    m_edit.RegisterDropTarget();
     // Keep On Top places the main window in the topmost band.
     if (CMainFrame* frame = MainFrame())
         SetWindowPos(frame->GetHwnd(), m_settings.m_bKeepOnTop == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0,
@@ -221,6 +233,7 @@ void CVarnelloView::OnDestroy() {
         m_settings.Save(app->Profile(), widths);
     m_rows.DeleteAllRows();
     KillTimer(GetHwnd(), IDT_CHANGE_TIMER);
+    m_edit.RevokeDropTarget();
 }
 
 LRESULT CVarnelloView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -363,3 +376,17 @@ void CVarnelloView::OnApplyRandom() {
 void CVarnelloView::OnSelectAll() {
     m_store.SetRowState(-1, kRowSelected, kRowSelected);
 }
+
+// Adding, removing and the item commands (ListEditCommands.h).
+void CVarnelloView::OnAddFiles() { m_edit.AddFiles(); }
+void CVarnelloView::OnAddFolder() { m_edit.AddFromFolder(); }
+void CVarnelloView::OnRemoveSelected() { m_edit.RemoveSelected(); }
+void CVarnelloView::OnRemoveRecycle() { m_edit.RemoveAndRecycle(); }
+void CVarnelloView::OnRemoveDead() { m_edit.RemoveDeadItems(); }
+void CVarnelloView::OnRemoveAll() { m_edit.RemoveAll(); }
+void CVarnelloView::OnPositionCenter() { m_edit.SetPosition("Center"); }
+void CVarnelloView::OnPositionStretch() { m_edit.SetPosition("Stretch"); }
+void CVarnelloView::OnPositionTile() { m_edit.SetPosition("Tile"); }
+void CVarnelloView::OnResetCount() { m_edit.ResetCount(); }
+void CVarnelloView::OnOpenFolder() { m_edit.OpenContainingFolder(); }
+void CVarnelloView::RemoveDeadItems() { m_edit.RemoveDeadItems(); }

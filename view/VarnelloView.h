@@ -9,6 +9,7 @@
 #include "list/VarnelloDoc.h"
 #include "list/WallpaperRows.h"
 #include "view/ListControlRows.h"
+#include "view/ListEditCommands.h"
 
 class CMainFrame;
 class IWallpaperServices;
@@ -46,6 +47,9 @@ public:
     void ArmChangeTimer();
     // Replaces the system services behind applying (tests).
     void SetWallpaperServices(std::unique_ptr<IWallpaperServices> services);
+    // Removes every row whose file is gone and says how many (All Dead Items;
+    // also the scan at start-up).
+    void RemoveDeadItems();
 
     // CView
     void PreCreateWindow() override;
@@ -75,6 +79,17 @@ private:
     void OnApplySelected();
     void OnApplyRandom();
     void OnSelectAll();
+    void OnAddFiles();
+    void OnAddFolder();
+    void OnRemoveSelected();
+    void OnRemoveRecycle();
+    void OnRemoveDead();
+    void OnRemoveAll();
+    void OnPositionCenter();
+    void OnPositionStretch();
+    void OnPositionTile();
+    void OnResetCount();
+    void OnOpenFolder();
     void OnUpdateListCommand(CCommandUI& ui);
     void OnUpdateStatusCount(CCommandUI& ui);
 
@@ -88,4 +103,5 @@ private:
     int m_nBulkDepth = 0;
     HIMAGELIST m_imlSortArrows = nullptr;
     std::unique_ptr<IWallpaperServices> m_pWallpaperServices;
+    CListEditCommands m_edit{*this};  // adding, removing, item commands, drops
 };
