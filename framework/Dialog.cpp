@@ -96,11 +96,8 @@ INT_PTR CDialog::DoModal(HWND owner) {
     // The owner comes back before the dialog goes, so it gets the activation.
     if (disabledOwner)
         EnableWindow(top, TRUE);
-    if (IsWindow(hwnd)) {
-        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
-                     SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (IsWindow(hwnd))
         DestroyWindow(hwnd);
-    }
     m_hWnd = nullptr;
     m_bModal = false;
     return m_nResult;

@@ -113,6 +113,10 @@ void CListEditCommands::RevokeDropTarget() {
     m_hDropWindow = nullptr;
 }
 
+IDropTarget* CListEditCommands::DropTarget() const {
+    return m_pDropTarget;
+}
+
 CWallpaperRows& CListEditCommands::Rows() {
     return m_view.Rows();
 }

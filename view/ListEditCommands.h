@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <ole2.h>
 
 #include <cstddef>
 #include <string>
@@ -55,6 +56,8 @@ public:
     // first initial update. RevokeDropTarget undoes it when the window goes.
     void RegisterDropTarget();
     void RevokeDropTarget();
+    // The registered drop target; null before RegisterDropTarget.
+    IDropTarget* DropTarget() const;
 
     // IListEditHost
     CWallpaperRows& Rows() override;

@@ -50,6 +50,8 @@ public:
     // Removes every row whose file is gone and says how many (All Dead Items;
     // also the scan at start-up).
     void RemoveDeadItems();
+    // The editing commands and the drop target (tests).
+    CListEditCommands& EditCommands() { return m_edit; }
 
     // CView
     void PreCreateWindow() override;
