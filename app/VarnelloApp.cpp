@@ -123,5 +123,6 @@ void CVarnelloApp::RunStartupActions() {
     CVarnelloDoc* document = view->GetDocument();
     if (document && document->GetSettings() && document->GetSettings()->GetIntervalChange())
         view->ArmChangeTimer();
-    // The dead-item scan of "Scan Dead On Start" runs here once removing lands.
+    if (profile.GetInt(section, CProgramSettings::kScanDeadOnStart, 0) != 0)
+        view->RemoveDeadItems();
 }
