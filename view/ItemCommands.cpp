@@ -9,11 +9,13 @@
 #include "view/ListEditHost.h"
 
 void CItemCommands::SetPosition(const std::string& name) {
+    CBulkUpdate bulk(m_host);
     if (m_host.Rows().SetSelectedPosition(name) > 0)
         m_host.MarkModified();
 }
 
 void CItemCommands::ResetCount() {
+    CBulkUpdate bulk(m_host);
     if (m_host.Rows().ResetSelectedCounts() > 0)
         m_host.MarkModified();
 }

@@ -147,6 +147,14 @@ void CListEditCommands::MarkModified() {
         document->SetModifiedFlag(true);
 }
 
+void CListEditCommands::BeginBulkUpdate() {
+    m_view.BeginBulkUpdate();
+}
+
+void CListEditCommands::EndBulkUpdate() {
+    m_view.EndBulkUpdate();
+}
+
 // The top-level window that holds the list: the main frame.
 HWND CListEditCommands::MainWindow() const {
     HWND list = m_view.GetHwnd();

@@ -67,6 +67,8 @@ public:
     bool WarnOnRecycle() override;
     void SortNow() override;
     void MarkModified() override;
+    void BeginBulkUpdate() override;
+    void EndBulkUpdate() override;
 
 private:
     HWND MainWindow() const;

@@ -24,4 +24,20 @@ public:
     virtual void SortNow() = 0;
     // Marks the list as changed (the title gets its " *").
     virtual void MarkModified() = 0;
+    // Stops and restarts the list's redrawing around a batch of row
+    // changes; calls come in pairs and may nest.
+    virtual void BeginBulkUpdate() = 0;
+    virtual void EndBulkUpdate() = 0;
+};
+
+// Keeps the list from redrawing while it lives.
+class CBulkUpdate {
+public:
+    explicit CBulkUpdate(IListEditHost& host) : m_host(host) { m_host.BeginBulkUpdate(); }
+    ~CBulkUpdate() { m_host.EndBulkUpdate(); }
+    CBulkUpdate(const CBulkUpdate&) = delete;
+    CBulkUpdate& operator=(const CBulkUpdate&) = delete;
+
+private:
+    IListEditHost& m_host;
 };

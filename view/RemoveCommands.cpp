@@ -8,7 +8,10 @@
 #include "view/ListEditHost.h"
 
 int CRemoveCommands::RemoveSelected() {
-    return RemoveSelectedRows(nullptr);
+    int last = -1;
+    int removed = RemoveSelectedRows(nullptr, last);
+    Reselect(removed, last);
+    return removed;
 }
 
 // Remove All Items: a question with No as the default answer.
@@ -17,6 +20,7 @@ int CRemoveCommands::RemoveAll() {
                     mb::kYesNo | mb::kIconQuestion | mb::kDefButton2) != mb::kIdYes)
         return 0;
     CEditWaitCursor wait(m_services);
+    CBulkUpdate bulk(m_host);
     CWallpaperRows& rows = m_host.Rows();
     int removed = rows.Count();
     rows.DeleteAllRows();
@@ -31,13 +35,17 @@ int CRemoveCommands::RemoveAndRecycle() {
                     mb::kYesNo | mb::kIconQuestion) != mb::kIdYes)
         return 0;
     int errors = 0;
-    int removed = RemoveSelectedRows([&](const CWallpaperItem* item) {
-        if (!item || m_services.RecycleFile(item->GetPath()) != 0)
-            ++errors;
-    });
+    int last = -1;
+    int removed = RemoveSelectedRows(
+        [&](const CWallpaperItem* item) {
+            if (!item || m_services.RecycleFile(item->GetPath()) != 0)
+                ++errors;
+        },
+        last);
     if (errors > 0)
         ShowMessage(m_host.Owner(), RecycleErrorText(errors), texts::kRecycleErrorCaption,
                     mb::kOk | mb::kIconError);
+    Reselect(removed, last);
     return removed;
 }
 
@@ -47,6 +55,7 @@ int CRemoveCommands::RemoveDeadItems() {
     CEditWaitCursor wait(m_services);
     CWallpaperRows& rows = m_host.Rows();
     int removed = 0;
+    m_host.BeginBulkUpdate();
     for (int row = rows.Count() - 1; row >= 0; --row) {
         const CWallpaperItem* item = rows.Item(row);
         if (!item || m_services.PathExists(item->GetPath()))
@@ -55,6 +64,7 @@ int CRemoveCommands::RemoveDeadItems() {
         m_host.MarkModified();
         ++removed;
     }
+    m_host.EndBulkUpdate();  // the list shows the outcome before the box
     if (removed == 0)
         ShowMessage(m_host.Owner(), texts::kNoDeadFilesText, texts::kNoDeadFilesCaption, mb::kOk);
     else
@@ -64,11 +74,12 @@ int CRemoveCommands::RemoveDeadItems() {
 }
 
 int CRemoveCommands::RemoveSelectedRows(
-    const std::function<void(const CWallpaperItem*)>& beforeRemove) {
+    const std::function<void(const CWallpaperItem*)>& beforeRemove, int& last) {
+    CBulkUpdate bulk(m_host);
     CWallpaperRows& rows = m_host.Rows();
     IRowStore& store = rows.Store();
     int removed = 0;
-    int last = -1;  // the index the last removed row had
+    last = -1;
     for (int row = store.NextSelected(-1); row != -1; row = store.NextSelected(-1)) {
         if (beforeRemove)
             beforeRemove(rows.Item(row));
@@ -81,10 +92,15 @@ int CRemoveCommands::RemoveSelectedRows(
     }
     if (removed > 0)
         m_host.MarkModified();
-    int count = rows.Count();
-    if (removed == 0 || count == 0)
-        return removed;
-    int select = last < count ? last : count - 1;
-    store.SetRowState(select, kRowSelected, kRowSelected);
     return removed;
+}
+
+// The row that took the place of the last one removed is selected, or the
+// new last row when the last one removed was the final row.
+void CRemoveCommands::Reselect(int removed, int last) {
+    int count = m_host.Rows().Count();
+    if (removed == 0 || count == 0 || last < 0)
+        return;
+    int select = last < count ? last : count - 1;
+    m_host.Rows().Store().SetRowState(select, kRowSelected, kRowSelected);
 }

@@ -8,6 +8,7 @@
 
 // Appends the picked files, remembering the folder of the first one added.
 int CWallpaperAdder::AddPickedFiles(const std::vector<std::string>& paths) {
+    CBulkUpdate bulk(m_host);
     CWallpaperRows& rows = m_host.Rows();
     std::string position = DefaultPosition();
     int added = 0;
@@ -26,6 +27,7 @@ int CWallpaperAdder::AddPickedFiles(const std::vector<std::string>& paths) {
 // Stores the dialog's choices, scans the folder, then sorts and marks.
 int CWallpaperAdder::AddFromFolder(IFileFinder& finder, const std::string& folder,
                                    bool includeSubfolders) {
+    CBulkUpdate bulk(m_host);
     if (CListSettings* settings = m_host.Settings()) {
         settings->SetLastFolder(folder);
         settings->SetIncludeSubfolders(includeSubfolders ? 1 : 0);
@@ -41,6 +43,7 @@ int CWallpaperAdder::AddFromFolder(IFileFinder& finder, const std::string& folde
 
 // Appends the dropped image files; folders are judged by name alone.
 int CWallpaperAdder::AddDroppedFiles(const std::vector<std::string>& paths) {
+    CBulkUpdate bulk(m_host);
     CWallpaperRows& rows = m_host.Rows();
     std::string position = DefaultPosition();
     int added = 0;

@@ -75,6 +75,7 @@ private:
 class AddCommandsTest : public ::testing::Test {
 protected:
     AddCommandsTest() : scoped(prompter), adder(host) {}
+    void TearDown() override { EXPECT_EQ(host.bulkDepth, 0); }
 
     FakeHost host;
     FakeServices services;
@@ -104,6 +105,7 @@ TEST_F(AddCommandsTest, ScanAddsImageFilesInTheFileSystemsOrder) {
     EXPECT_EQ(host.rows.Item(2)->GetRandomPending(), 1);
     EXPECT_EQ(host.sorts, 1);
     EXPECT_EQ(host.marks, 1);
+    EXPECT_EQ(host.bulkUpdates, 1);  // one batch without redrawing
     EXPECT_EQ(host.settings.GetLastFolder(), "C:\\Pics");
     EXPECT_EQ(host.settings.GetIncludeSubfolders(), 0);
 }

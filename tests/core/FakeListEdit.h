@@ -26,6 +26,8 @@ public:
     bool WarnOnRecycle() override { return warnOnRecycle; }
     void SortNow() override { ++sorts; }
     void MarkModified() override { ++marks; }
+    void BeginBulkUpdate() override { ++bulkDepth; ++bulkUpdates; }
+    void EndBulkUpdate() override { --bulkDepth; }
 
     // Appends rows for the paths with the given count.
     void Add(const std::vector<std::string>& paths, int count = 0) {
@@ -58,6 +60,8 @@ public:
     bool warnOnRecycle = true;
     int sorts = 0;
     int marks = 0;
+    int bulkDepth = 0;    // above 0 while the list does not redraw
+    int bulkUpdates = 0;
 };
 
 // The file system, Recycle Bin and shell, from tables; records the calls.

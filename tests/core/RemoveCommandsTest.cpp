@@ -9,24 +9,28 @@ using namespace edittest;
 
 namespace {
 
-// Records each box with whether the wait cursor was up while it showed.
+// Records each box with whether the wait cursor was up while it showed,
+// and checks that the list was redrawing then.
 class WaitPrompter : public CRecordingPrompter {
 public:
-    explicit WaitPrompter(FakeServices& services) : m_services(services) {}
+    WaitPrompter(FakeServices& services, FakeHost& host) : m_services(services), m_host(host) {}
     int Show(WindowHandle owner, const std::string& text, const std::string& caption,
              unsigned style) override {
         waiting.push_back(m_services.waitDepth > 0);
+        EXPECT_EQ(m_host.bulkDepth, 0) << "a box while the list does not redraw: " << text;
         return CRecordingPrompter::Show(owner, text, caption, style);
     }
     std::vector<bool> waiting;
 
 private:
     FakeServices& m_services;
+    FakeHost& m_host;
 };
 
 class RemoveCommandsTest : public ::testing::Test {
 protected:
-    RemoveCommandsTest() : prompter(services), scoped(prompter), commands(host, services) {}
+    RemoveCommandsTest() : prompter(services, host), scoped(prompter), commands(host, services) {}
+    void TearDown() override { EXPECT_EQ(host.bulkDepth, 0); }
 
     void AddSix() { host.Add({"C:\\p\\0.jpg", "C:\\p\\1.jpg", "C:\\p\\2.jpg", "C:\\p\\3.jpg",
                               "C:\\p\\4.jpg", "C:\\p\\5.jpg"}); }
