@@ -1,0 +1,97 @@
+#!/bin/bash
+# Building a list in the running program: Shift+Ins opens the Add Folder
+# dialog, which adds a folder with its subfolders (sorted, title marked,
+# status count); Del removes two selected rows and selects the row that
+# followed them; after a file is deleted on disk, All Dead Items removes
+# its row with its box, and a second run finds nothing; Ctrl+S saves the
+# list with the folder and the subfolder flag remembered.
+set -u
+. "$(dirname "$0")/lib.sh"
+e2e_init "$@"
+
+pics="$WINEPREFIX/drive_c/varnello-e2e-edit/pics"
+rm -rf "$WINEPREFIX/drive_c/varnello-e2e-edit"
+mkdir -p "$pics/sub"
+: >"$pics/a.jpg"
+: >"$pics/B.png"
+: >"$pics/c.bmp"
+: >"$pics/notes.txt"
+: >"$pics/sub/d.jpeg"
+trap 'rm -rf "$WINEPREFIX/drive_c/varnello-e2e-edit"; e2e_cleanup' EXIT
+
+# An empty list with fresh settings.
+printf '\x0dVLD Version 3\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x07Stretch\x00\x00\x00\x00\x00\x00\x00\x00\x00' >LIST.vld
+
+e2e_step "Shift+Ins opens the Add Folder dialog, empty"
+e2e_start LIST.vld
+expect_eq "title at start" "title: LIST.vld - Varnello" "$(inspect title)"
+e2e_key shift+Insert
+expect_eq "the Add Folder dialog" 'dialog: Add Folder
+static -1: &Folder path:
+edit 1000: 
+button 1001: &Browse...
+checkbox 1002: Include all &subfolders [clear]
+static -1: 
+button 1: OK [default]
+button 2: Cancel' "$(inspect wait-dialog 20000)"
+
+e2e_step "the folder and its subfolders are added, sorted by file name"
+inspect set-text 1000 'C:\varnello-e2e-edit\pics' check 1002 1 press OK wait-no-dialog 10000
+inspect wait-count 4 20000 >/dev/null
+expect_eq "rows after adding" 'count: 4
+row 0: a.jpg|C:\varnello-e2e-edit\pics|Stretch|0
+row 1: B.png|C:\varnello-e2e-edit\pics|Stretch|0
+row 2: c.bmp|C:\varnello-e2e-edit\pics|Stretch|0
+row 3: d.jpeg|C:\varnello-e2e-edit\pics\sub|Stretch|0' "$(inspect rows)"
+expect_eq "title after adding" "title: LIST.vld * - Varnello" "$(inspect title)"
+expect_status() {
+  local i actual
+  for i in $(seq 40); do
+    actual=$(inspect sync status | grep '^pane 1:')
+    [ "$actual" = "pane 1: $1" ] && return 0
+    sleep 0.2
+  done
+  expect_eq "status count" "pane 1: $1" "$actual"
+}
+expect_status '\t\t4 Wallpaper Files'
+
+e2e_step "Del removes rows 1 and 2 and selects the row after them"
+inspect select 1,2 >/dev/null
+e2e_key Delete
+inspect wait-count 2 20000 >/dev/null
+expect_eq "rows after Del" 'count: 2
+row 0: a.jpg|C:\varnello-e2e-edit\pics|Stretch|0
+row 1: d.jpeg|C:\varnello-e2e-edit\pics\sub|Stretch|0' "$(inspect rows)"
+expect_eq "selection after Del" "selected: 1" "$(inspect selection | grep '^selected:')"
+expect_status '\t\t2 Wallpaper Files'
+
+e2e_step "a file deleted on disk is found by All Dead Items"
+rm "$pics/a.jpg"
+inspect command 32810 >/dev/null
+expect_eq "the dead-files box" 'dialog: Dead Files Removed
+button 1: OK [default]
+static 65535: 1 dead file removed from the active list.' "$(inspect wait-dialog 20000 | grep -v '^static 1088')"
+inspect press OK wait-no-dialog 10000
+expect_eq "rows after the dead-item scan" 'count: 1
+row 0: d.jpeg|C:\varnello-e2e-edit\pics\sub|Stretch|0' "$(inspect rows)"
+expect_eq "selection after the scan" "selected: 0" "$(inspect selection | grep '^selected:')"
+expect_status '\t\t1 Wallpaper File'
+
+e2e_step "a second scan finds nothing"
+inspect command 32810 >/dev/null
+expect_eq "the no-dead-files box" 'dialog: No Dead Files Found
+button 1: OK [default]
+static 65535: No dead files were found in the active list.' "$(inspect wait-dialog 20000 | grep -v '^static 1088')"
+inspect press OK wait-no-dialog 10000
+
+e2e_step "Ctrl+S saves the list with the folder remembered"
+e2e_key ctrl+s
+inspect wait-title "LIST.vld - Varnello" 20000 >/dev/null
+{
+  printf '\x0dVLD Version 3\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x07Stretch'
+  printf '\x19C:\\varnello-e2e-edit\\pics\x01\x00\x00\x00\x01\x00\x00\x00'
+  printf '\x24C:\\varnello-e2e-edit\\pics\\sub\\d.jpeg\x07Stretch\x00\x00\x00\x00\x01\x00\x00\x00'
+} >expected.vld
+expect_file "the saved list" expected.vld LIST.vld
+e2e_close
+echo "PASS"
