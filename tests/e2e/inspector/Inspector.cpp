@@ -1,0 +1,468 @@
+#include "Inspector.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "DialogProbe.h"
+#include "KeyInput.h"
+#include "ListViewProbe.h"
+#include "MouseInput.h"
+#include "RegistryProbe.h"
+#include "RemoteMemory.h"
+#include "TextEscape.h"
+
+namespace {
+constexpr char kFrameClass[] = "VarnelloFrame";
+constexpr int kListId = 0xE900;
+constexpr DWORD kDefaultWaitMs = 20000;
+constexpr DWORD kPollMs = 50;
+constexpr UINT kSendTimeoutMs = 10000;
+
+struct FrameSearch {
+    bool visibleOnly;
+    HWND found;
+};
+
+// Picks the first top-level window of the main window's class.
+BOOL CALLBACK FindFrameProc(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<FrameSearch*>(lParam);
+    char className[64] = {};
+    GetClassNameA(hwnd, className, sizeof className);
+    if (std::strcmp(className, kFrameClass) != 0 || (search->visibleOnly && !IsWindowVisible(hwnd)))
+        return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
+// True when text is a non-empty run of decimal digits.
+bool IsNumber(const std::string& text) {
+    if (text.empty())
+        return false;
+    for (char c : text)
+        if (c < '0' || c > '9')
+            return false;
+    return true;
+}
+
+// Takes an optional time-out in milliseconds from args at pos.
+DWORD TakeTimeout(const std::vector<std::string>& args, std::size_t& pos, DWORD fallback) {
+    if (pos < args.size() && IsNumber(args[pos]))
+        return static_cast<DWORD>(std::strtoul(args[pos++].c_str(), nullptr, 10));
+    return fallback;
+}
+
+// Parses "none", "all" (with the row count) or "0,2,5".
+std::vector<int> ParseRows(const std::string& text, int rowCount) {
+    std::vector<int> rows;
+    if (text == "all") {
+        for (int i = 0; i < rowCount; ++i)
+            rows.push_back(i);
+    } else if (text != "none") {
+        const char* p = text.c_str();
+        while (*p) {
+            char* end = nullptr;
+            rows.push_back(static_cast<int>(std::strtol(p, &end, 10)));
+            p = *end == ',' ? end + 1 : end;
+            if (end == p && *p)
+                break;
+        }
+    }
+    return rows;
+}
+
+// Prints a failure and returns false.
+bool Fail(const std::string& message) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "vinspect: %s\n", message.c_str());
+    std::fflush(stderr);
+    return false;
+}
+}  // namespace
+
+int CInspector::Run(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        Fail("usage: vinspect COMMAND [ARGS]... (see tests/e2e/README.md)");
+        return 2;
+    }
+    std::size_t pos = 0;
+    while (pos < args.size()) {
+        std::string name = args[pos++];
+        bool ok = RunCommand(name, args, pos);
+        std::fflush(stdout);
+        if (!ok)
+            return 1;
+    }
+    if (m_process)
+        CloseHandle(m_process);
+    return 0;
+}
+
+bool CInspector::RunCommand(const std::string& name, const std::vector<std::string>& args, std::size_t& pos) {
+    // Takes the next argument, or fails the command when there is none.
+    auto need = [&](std::string& value) {
+        if (pos >= args.size())
+            return Fail(name + ": missing argument");
+        value = args[pos++];
+        return true;
+    };
+    std::string a, b, c, d;
+
+    if (name == "desktop") {
+        // Wine's virtual desktop (explorer /desktop=NAME): windows of another
+        // desktop are not listed, so move to it before looking.
+        if (!need(a))
+            return false;
+        DWORD start = GetTickCount();
+        HDESK desktop = nullptr;
+        while (!(desktop = OpenDesktopA(a.c_str(), 0, FALSE, GENERIC_ALL)) && GetTickCount() - start < kDefaultWaitMs)
+            Sleep(kPollMs);
+        if (!desktop)
+            return Fail("no desktop " + a + ", error " + std::to_string(GetLastError()));
+        return SetThreadDesktop(desktop) || Fail("cannot move to desktop " + a + ", error " +
+                                                  std::to_string(GetLastError()));
+    }
+    if (name == "wait-window") {
+        DWORD timeout = TakeTimeout(args, pos, kDefaultWaitMs);
+        return FindFrame(timeout, true) || Fail("no visible Varnello window");
+    }
+    if (name == "title") {
+        if (!NeedFrame())
+            return false;
+        std::printf("title: %s\n", EscapeText(Title()).c_str());
+        return true;
+    }
+    if (name == "wait-title") {
+        if (!need(a) || !NeedFrame())
+            return false;
+        DWORD timeout = TakeTimeout(args, pos, kDefaultWaitMs);
+        DWORD start = GetTickCount();
+        while (Title() != a) {
+            if (GetTickCount() - start > timeout)
+                return Fail("title is \"" + EscapeText(Title()) + "\", expected \"" + EscapeText(a) + "\"");
+            Sleep(kPollMs);
+        }
+        std::printf("title: %s\n", EscapeText(a).c_str());
+        return true;
+    }
+    if (name == "rect") {
+        if (!NeedFrame())
+            return false;
+        RECT rect = {};
+        GetWindowRect(m_frame, &rect);
+        std::printf("rect: %ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+        return true;
+    }
+    if (name == "rows")
+        return NeedFrame() && PrintRows();
+    if (name == "count") {
+        if (!NeedFrame())
+            return false;
+        std::printf("count: %d\n", CListViewProbe(ListControl()).RowCount());
+        return true;
+    }
+    if (name == "wait-count") {
+        if (!need(a) || !NeedFrame())
+            return false;
+        DWORD timeout = TakeTimeout(args, pos, kDefaultWaitMs);
+        int wanted = std::atoi(a.c_str());
+        CListViewProbe list(ListControl());
+        DWORD start = GetTickCount();
+        while (list.RowCount() != wanted) {
+            if (GetTickCount() - start > timeout)
+                return Fail("row count is " + std::to_string(list.RowCount()) + ", expected " + a);
+            Sleep(kPollMs);
+        }
+        std::printf("count: %d\n", wanted);
+        return true;
+    }
+    if (name == "selection")
+        return NeedFrame() && PrintSelection();
+    if (name == "select") {
+        if (!need(a) || !NeedFrame())
+            return false;
+        CListViewProbe list(ListControl());
+        return list.Select(ParseRows(a, list.RowCount())) || Fail("cannot select rows " + a);
+    }
+    if (name == "header")
+        return NeedFrame() && PrintHeader();
+    if (name == "column-point" || name == "row-point") {
+        if (!need(a) || !NeedFrame())
+            return false;
+        CListViewProbe list(ListControl());
+        POINT point = {};
+        int index = std::atoi(a.c_str());
+        bool found = name == "column-point" ? list.ColumnPoint(index, point) : list.RowPoint(index, point);
+        if (!found)
+            return Fail(name + ": no item " + a);
+        std::printf("point: %ld %ld\n", point.x, point.y);
+        return true;
+    }
+    if (name == "status")
+        return NeedFrame() && PrintStatus();
+    if (name == "dialog") {
+        if (!FindFrame(kDefaultWaitMs, false))
+            return Fail("no Varnello window");
+        return PrintDialog(CDialogProbe::FindDialog(m_processId));
+    }
+    if (name == "wait-dialog") {
+        DWORD timeout = TakeTimeout(args, pos, kDefaultWaitMs);
+        if (!FindFrame(timeout, false))
+            return Fail("no Varnello window");
+        HWND dialog = WaitDialog(timeout);
+        return dialog ? PrintDialog(dialog) : Fail("no dialog opened");
+    }
+    if (name == "wait-no-dialog") {
+        DWORD timeout = TakeTimeout(args, pos, kDefaultWaitMs);
+        if (!FindFrame(kDefaultWaitMs, false))
+            return Fail("no Varnello window");
+        DWORD start = GetTickCount();
+        while (CDialogProbe::FindDialog(m_processId)) {
+            if (GetTickCount() - start > timeout)
+                return Fail("a dialog is still open");
+            Sleep(kPollMs);
+        }
+        return true;
+    }
+    if (name == "press" || name == "set-text" || name == "check") {
+        if (!need(a) || (name != "press" && !need(b)))
+            return false;
+        if (!FindFrame(kDefaultWaitMs, false))
+            return Fail("no Varnello window");
+        HWND dialog = WaitDialog(kDefaultWaitMs);
+        if (!dialog)
+            return Fail(name + ": no dialog open");
+        CDialogProbe probe(dialog);
+        if (name == "press")
+            return probe.Press(a) || Fail("press: no enabled button " + a);
+        if (name == "set-text")
+            return probe.SetText(a, b) || Fail("set-text: no control " + a);
+        return probe.SetCheck(a, b != "0") || Fail("check: no control " + a);
+    }
+    if (name == "key") {
+        if (!need(a) || !FindFrame(kDefaultWaitMs, false))
+            return false;
+        return SendKey(a);
+    }
+    if (name == "click") {
+        if (!need(a) || !need(b) || !need(c) || !FindFrame(kDefaultWaitMs, false))
+            return false;
+        return CMouseInput::Click(std::atoi(a.c_str()), std::atoi(b.c_str()), c) || Fail("cannot click " + c);
+    }
+    if (name == "command") {
+        if (!need(a) || !NeedFrame())
+            return false;
+        WPARAM id = static_cast<WPARAM>(std::strtoul(a.c_str(), nullptr, 0));
+        return PostMessageA(m_frame, WM_COMMAND, id, 0) || Fail("cannot post command " + a);
+    }
+    if (name == "close") {
+        if (!FindFrame(kDefaultWaitMs, false))
+            return Fail("no Varnello window");
+        return PostMessageA(m_frame, WM_CLOSE, 0, 0) || Fail("cannot post WM_CLOSE");
+    }
+    if (name == "wait-exit") {
+        DWORD timeout = TakeTimeout(args, pos, kDefaultWaitMs);
+        return WaitExit(timeout);
+    }
+    if (name == "sync") {
+        if (!NeedFrame())
+            return false;
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutA(m_frame, WM_NULL, 0, 0, SMTO_NORMAL, kSendTimeoutMs, &result) ||
+               Fail("the program does not answer");
+    }
+    if (name == "sleep") {
+        if (!need(a))
+            return false;
+        Sleep(static_cast<DWORD>(std::strtoul(a.c_str(), nullptr, 10)));
+        return true;
+    }
+    if (name == "reg-get") {
+        if (!need(a) || !need(b))
+            return false;
+        std::printf("%s\\%s = %s\n", a.c_str(), b.c_str(), EscapeText(CRegistryProbe::Get(a, b)).c_str());
+        return true;
+    }
+    if (name == "reg-set") {
+        if (!need(a) || !need(b) || !need(c) || !need(d))
+            return false;
+        return CRegistryProbe::Set(a, b, c, d) || Fail("cannot write " + a + "\\" + b);
+    }
+    if (name == "reg-delete") {
+        if (!need(a))
+            return false;
+        return CRegistryProbe::DeleteTree(a) || Fail("cannot delete " + a);
+    }
+    return Fail("unknown command " + name);
+}
+
+bool CInspector::FindFrame(DWORD timeoutMs, bool visibleOnly) {
+    if (m_frame && IsWindow(m_frame) && (!visibleOnly || IsWindowVisible(m_frame)))
+        return true;
+    DWORD start = GetTickCount();
+    for (;;) {
+        FrameSearch search{visibleOnly, nullptr};
+        EnumWindows(FindFrameProc, reinterpret_cast<LPARAM>(&search));
+        if (search.found) {
+            m_frame = search.found;
+            GetWindowThreadProcessId(m_frame, &m_processId);
+            if (!m_process)
+                m_process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, m_processId);
+            return true;
+        }
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
+        Sleep(kPollMs);
+    }
+}
+
+bool CInspector::NeedFrame() {
+    return FindFrame(kDefaultWaitMs, true) || Fail("no visible Varnello window");
+}
+
+HWND CInspector::ListControl() const {
+    HWND list = GetDlgItem(m_frame, kListId);
+    return list ? list : FindWindowExA(m_frame, nullptr, WC_LISTVIEWA, nullptr);
+}
+
+HWND CInspector::StatusBar() const {
+    return FindWindowExA(m_frame, nullptr, STATUSCLASSNAMEA, nullptr);
+}
+
+std::string CInspector::Title() const {
+    char title[1024] = {};
+    GetWindowTextA(m_frame, title, sizeof title);
+    return title;
+}
+
+HWND CInspector::WaitDialog(DWORD timeoutMs) const {
+    DWORD start = GetTickCount();
+    for (;;) {
+        HWND dialog = CDialogProbe::FindDialog(m_processId);
+        if (dialog || GetTickCount() - start >= timeoutMs)
+            return dialog;
+        Sleep(kPollMs);
+    }
+}
+
+bool CInspector::PrintRows() {
+    CListViewProbe list(ListControl());
+    int rows = list.RowCount();
+    int columns = list.ColumnCount();
+    std::printf("count: %d\n", rows);
+    for (int row = 0; row < rows; ++row) {
+        std::string line;
+        for (int column = 0; column < columns; ++column) {
+            if (column > 0)
+                line += '|';
+            line += EscapeText(list.CellText(row, column));
+        }
+        std::printf("row %d: %s\n", row, line.c_str());
+    }
+    return true;
+}
+
+bool CInspector::PrintSelection() {
+    CListViewProbe list(ListControl());
+    std::string selected;
+    for (int row : list.SelectedRows())
+        selected += (selected.empty() ? "" : " ") + std::to_string(row);
+    std::printf("selected: %s\n", selected.empty() ? "none" : selected.c_str());
+    std::printf("focused: %d\n", list.FocusedRow());
+    return true;
+}
+
+bool CInspector::PrintHeader() {
+    CListViewProbe list(ListControl());
+    int index = 0;
+    for (const CListViewProbe::Column& column : list.Columns()) {
+        const char* align = (column.format & HDF_JUSTIFYMASK) == HDF_RIGHT    ? "right"
+                            : (column.format & HDF_JUSTIFYMASK) == HDF_CENTER ? "center"
+                                                                              : "left";
+        std::string arrow = "none";
+        if (column.format & HDF_IMAGE) {
+            arrow = "image " + std::to_string(column.image);
+            if (column.format & HDF_BITMAP_ON_RIGHT)
+                arrow += " right";
+        }
+        std::printf("column %d: %s|%s|%s|%d\n", index++, EscapeText(column.title).c_str(), align, arrow.c_str(),
+                    column.width);
+    }
+    return true;
+}
+
+bool CInspector::PrintStatus() {
+    HWND bar = StatusBar();
+    if (!bar)
+        return Fail("no status bar");
+    DWORD_PTR parts = 0;
+    SendMessageTimeoutA(bar, SB_GETPARTS, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &parts);
+    constexpr std::size_t kTextSize = 1024;
+    CRemoteMemory memory(bar, kTextSize);
+    for (int i = 0; i < static_cast<int>(parts); ++i) {
+        DWORD_PTR length = 0;
+        SendMessageTimeoutA(bar, SB_GETTEXTLENGTHA, i, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length);
+        std::string text;
+        if (LOWORD(length) < kTextSize) {
+            char empty = '\0';
+            memory.Write(0, &empty, 1);
+            DWORD_PTR result = 0;
+            SendMessageTimeoutA(bar, SB_GETTEXTA, i, reinterpret_cast<LPARAM>(memory.Address()), SMTO_ABORTIFHUNG,
+                                kSendTimeoutMs, &result);
+            text = memory.ReadText(0, kTextSize - 1);
+        }
+        std::printf("pane %d: %s\n", i, EscapeText(text).c_str());
+    }
+    return true;
+}
+
+bool CInspector::PrintDialog(HWND dialog) {
+    if (!dialog) {
+        std::printf("dialog: none\n");
+        return true;
+    }
+    CDialogProbe probe(dialog);
+    std::printf("dialog: %s\n", EscapeText(probe.Caption()).c_str());
+    for (const CDialogProbe::Control& control : probe.Controls()) {
+        std::string flags;
+        for (const std::string& flag : control.flags)
+            flags += " [" + flag + "]";
+        std::printf("%s %d: %s%s\n", control.kind.c_str(), control.id, EscapeText(control.text).c_str(),
+                    flags.c_str());
+    }
+    return true;
+}
+
+bool CInspector::SendKey(const std::string& spec) {
+    CKeyInput key;
+    if (!key.Parse(spec))
+        return Fail("unknown key " + spec);
+    // Keys go to the foreground window: the program's open dialog, or its
+    // main window.
+    HWND target = CDialogProbe::FindDialog(m_processId);
+    if (!target)
+        target = m_frame;
+    HWND foreground = GetForegroundWindow();
+    DWORD foregroundProcess = 0;
+    GetWindowThreadProcessId(foreground, &foregroundProcess);
+    if (foregroundProcess != m_processId) {
+        SetForegroundWindow(target);
+        DWORD start = GetTickCount();
+        while (GetForegroundWindow() != target && GetTickCount() - start < 2000)
+            Sleep(kPollMs);
+    }
+    return key.Send() || Fail("cannot send key " + spec);
+}
+
+bool CInspector::WaitExit(DWORD timeoutMs) {
+    if (!m_process && !FindFrame(0, false))
+        return true;  // no program running
+    if (!m_process)
+        return Fail("cannot watch the program's process");
+    if (WaitForSingleObject(m_process, timeoutMs) != WAIT_OBJECT_0)
+        return Fail("the program did not end");
+    std::printf("exited\n");
+    return true;
+}

@@ -1,0 +1,44 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Runs the inspector's commands one after another against the running
+// Varnello: finds its main window, reads the title, the list's rows and
+// selection, the status bar and any open dialog, works dialogs, sends keys
+// and commands, and reads or changes the registry. The first command that
+// fails stops the run.
+class CInspector {
+public:
+    // Runs the commands given on the command line; returns the exit code.
+    int Run(const std::vector<std::string>& args);
+
+private:
+    // Runs one command taking its arguments from args at pos.
+    bool RunCommand(const std::string& name, const std::vector<std::string>& args, std::size_t& pos);
+    // Waits for the main window (visible or not) at most timeoutMs.
+    bool FindFrame(DWORD timeoutMs, bool visibleOnly);
+    // Makes sure the main window is known, waiting the default time.
+    bool NeedFrame();
+    // The list control inside the main window.
+    HWND ListControl() const;
+    // The status bar of the main window.
+    HWND StatusBar() const;
+    // The main window's title.
+    std::string Title() const;
+    // Waits at most timeoutMs for an open dialog of the program.
+    HWND WaitDialog(DWORD timeoutMs) const;
+
+    bool PrintRows();
+    bool PrintSelection();
+    bool PrintHeader();
+    bool PrintStatus();
+    bool PrintDialog(HWND dialog);
+    bool SendKey(const std::string& spec);
+    bool WaitExit(DWORD timeoutMs);
+
+    HWND m_frame = nullptr;
+    DWORD m_processId = 0;
+    HANDLE m_process = nullptr;
+};
