@@ -37,8 +37,8 @@ echo "==== making the demo list in $demo"
 mkdir -p "$demo/images"
 cd "$demo/images"
 [ -f "Dusk Gradient.jpg" ] || convert -size 640x400 gradient:'#101848-#f08838' -quality 90 "Dusk Gradient.jpg"
-[ -f "Plasma Clouds.png" ] || convert -seed 7 -size 640x400 plasma:'#2060c0-#e0f0ff' "Plasma Clouds.png"
-[ -f "Radial Glow.bmp" ] || convert -size 640x400 radial-gradient:'#fff6c0-#203060' BMP3:"Radial Glow.bmp"
+[ -f "Plasma Clouds.jpg" ] || convert -seed 7 -size 640x400 plasma:'#2060c0-#e0f0ff' -quality 85 "Plasma Clouds.jpg"
+[ -f "Radial Glow.bmp" ] || convert -size 320x200 radial-gradient:'#fff6c0-#203060' BMP3:"Radial Glow.bmp"
 [ -f "checkers.png" ] || convert -size 64x64 pattern:checkerboard -fill '#3a7a50' -tint 100 "checkers.png"
 [ -f "Hexagons.png" ] || convert -size 320x200 pattern:hexagons -fill '#804080' -colorize 40 "Hexagons.png"
 
@@ -66,7 +66,7 @@ folder="Z:${demo//\//\\}\\images"
   string "VLD Version 3"; int32 0; int32 0; int32 0; string Stretch; string "$folder"; int32 0
   int32 5
   string "$folder\\Dusk Gradient.jpg"; string Stretch; int32 4; int32 0
-  string "$folder\\Plasma Clouds.png"; string Stretch; int32 2; int32 1
+  string "$folder\\Plasma Clouds.jpg"; string Stretch; int32 2; int32 1
   string "$folder\\Radial Glow.bmp"; string Center; int32 0; int32 1
   string "$folder\\checkers.png"; string Tile; int32 11; int32 1
   string "$folder\\Hexagons.png"; string Tile; int32 1; int32 1
