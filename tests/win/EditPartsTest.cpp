@@ -114,20 +114,6 @@ TEST(DialogBase, ValidationKeepsTheDialogOpenAndEnablingRunsWhenIdle) {
     EXPECT_EQ(prompter.Boxes()[1].text, "Please enter an integer.");
 }
 
-TEST(DialogBase, CancelAndEscapeKeepTheFields) {
-    CNumberDialog dialog;
-    CUiScript script({[&] {
-        HWND window = FindThreadWindow("Test Dialog");
-        if (!window)
-            return false;
-        SetDlgItemTextA(window, IDC_FOLDER_PATH, "77");
-        PostMessageA(window, WM_CLOSE, 0, 0);
-        return true;
-    }});
-    EXPECT_EQ(dialog.DoModal(nullptr), IDCANCEL);
-    EXPECT_EQ(dialog.m_nNumber, 10);
-}
-
 TEST(ShellFileOp, SilentFlagsAndTheRecycleBin) {
     CShellFileOp op;
     EXPECT_EQ(op.Operation().fFlags, 0x0414);
