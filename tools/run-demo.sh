@@ -105,3 +105,12 @@ desktop=$(xdotool search --name 'Varnello - Wine desktop' | head -1)
 shot=$demo/varnello-demo.png
 import -window "${desktop:-root}" -crop "$geometry" +repage "$shot"
 echo "Screenshot of the main window: $shot"
+
+# As a user would: select the first row, press Enter, and the desktop
+# behind the window shows that image as its wallpaper.
+wine "$inspector" desktop Varnello wait-window 10000 select 0 key Return sleep 3000 rows \
+  >"$demo/applied.txt" 2>&1 </dev/null || { cat "$demo/applied.txt"; exit 1; }
+grep '^row 0' "$demo/applied.txt" | sed 's/^/  applied: /' || true
+wallpaper=$demo/varnello-wallpaper.png
+import -window root "$wallpaper"
+echo "Screenshot of the whole screen after Enter on the first row: $wallpaper"

@@ -6,7 +6,7 @@ build=${1:-build/win}
 export WINEPREFIX="$(cd "$build" && pwd)/wineprefix"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
 here=$(cd "$(dirname "$0")" && pwd)
-"$here/wine-prefix-init"
+"$here/wine-prefix-init" --unmanaged
 ctest --test-dir "$build" --output-on-failure -j1
 rc=$?
 wineserver -k >/dev/null 2>&1 || true

@@ -42,7 +42,7 @@ e2e_init() {
     if command -v xdotool >/dev/null 2>&1; then E2E_INPUT=xdotool; else E2E_INPUT=sendinput; fi
   fi
   trap e2e_cleanup EXIT
-  "$E2E_SRC/tools/wine-prefix-init" || e2e_fail "cannot prepare $WINEPREFIX"
+  "$E2E_SRC/tools/wine-prefix-init" --unmanaged || e2e_fail "cannot prepare $WINEPREFIX"
   # Every test starts from the program's default settings.
   inspect reg-delete 'HKCU\Software\Quillfen\Varnello'
   cd "$E2E_WORK" || e2e_fail "no work folder"
