@@ -19,6 +19,7 @@ namespace edittest {
 class FakeHost : public IListEditHost {
 public:
     FakeHost() : rows(store) {}
+    ~FakeHost() override { rows.DeleteAllRows(); }
     CWallpaperRows& Rows() override { return rows; }
     WindowHandle Owner() override { return reinterpret_cast<WindowHandle>(0x1234); }
     CListSettings* Settings() override { return &settings; }
