@@ -72,10 +72,13 @@ public:
     bool HasCommand(unsigned id) const override;
     bool OnUpdateCommand(CCommandUI& ui) override;
 
+    // False for the messages after which the enabling rules need not run
+    // again: paints, timer ticks and mouse moves that did not move.
+    static bool IsIdleMessage(const MSG& msg);
+
 protected:
     void SetInstance(HINSTANCE instance) { m_hInstance = instance; }
     bool PreTranslateMessage(MSG& msg);
-    static bool IsIdleMessage(const MSG& msg);
 
     void OnFileNew();
     void OnFileOpen();

@@ -30,25 +30,6 @@ private:
     HWND m_hControl;
 };
 
-// Messages after which the enabling rules need not run again.
-bool IsIdleMessage(const MSG& msg) {
-    static POINT lastPoint = {-1, -1};
-    switch (msg.message) {
-    case WM_PAINT:
-    case WM_TIMER:
-    case 0x0118:  // the system's caret timer
-        return false;
-    case WM_MOUSEMOVE:
-    case WM_NCMOUSEMOVE:
-        if (msg.pt.x == lastPoint.x && msg.pt.y == lastPoint.y)
-            return false;
-        lastPoint = msg.pt;
-        return true;
-    default:
-        return true;
-    }
-}
-
 // The caption of the framework's own boxes: the application title.
 std::string MessageCaption() {
     if (CApplication* app = CApplication::Get())
@@ -128,7 +109,7 @@ void CDialog::RunModalLoop() {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
-        if (IsIdleMessage(msg)) {
+        if (CApplication::IsIdleMessage(msg)) {
             idle = true;
             idleCount = 0;
         }

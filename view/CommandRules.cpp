@@ -18,52 +18,64 @@ bool HasSingleSelection(int selectedCount) {
     return selectedCount == 1;
 }
 
+namespace {
+
+// The enabling rules of the list window's commands.
+enum class Rule { Selection, SingleSelection, Rows, DesktopNotShown, DesktopShown };
+
+struct CommandRule {
+    unsigned id;
+    Rule rule;
+};
+
+const CommandRule kRules[] = {
+    {ID_REMOVE_SELECTED, Rule::Selection},
+    {ID_REMOVE_RECYCLE, Rule::Selection},
+    {ID_POSITION_CENTER, Rule::Selection},
+    {ID_POSITION_STRETCH, Rule::Selection},
+    {ID_POSITION_TILE, Rule::Selection},
+    {ID_RESET_COUNT, Rule::Selection},
+    {ID_REMOVE_DEAD, Rule::Rows},
+    {ID_REMOVE_ALL, Rule::Rows},
+    {ID_APPLY_RANDOM, Rule::Rows},
+    {ID_APPLY_SELECTED, Rule::SingleSelection},
+    {ID_OPEN_FOLDER, Rule::SingleSelection},
+    {ID_MINIMIZE_ALL, Rule::DesktopNotShown},
+    {ID_RESTORE_ALL, Rule::DesktopShown},
+};
+
+const CommandRule* FindRule(unsigned commandId) {
+    for (const CommandRule& rule : kRules)
+        if (rule.id == commandId)
+            return &rule;
+    return nullptr;
+}
+
+}  // namespace
+
 // Whether the list window enables the command, run at idle time.
 bool IsListCommandEnabled(unsigned commandId, int rowCount, int selectedCount, bool desktopShown) {
-    switch (commandId) {
-    case ID_REMOVE_SELECTED:
-    case ID_REMOVE_RECYCLE:
-    case ID_POSITION_CENTER:
-    case ID_POSITION_STRETCH:
-    case ID_POSITION_TILE:
-    case ID_RESET_COUNT:
-        return HasSelection(selectedCount);
-    case ID_REMOVE_DEAD:
-    case ID_REMOVE_ALL:
-    case ID_APPLY_RANDOM:
-        return HasRows(rowCount);
-    case ID_APPLY_SELECTED:
-    case ID_OPEN_FOLDER:
-        return HasSingleSelection(selectedCount);
-    case ID_MINIMIZE_ALL:
-        return !desktopShown;
-    case ID_RESTORE_ALL:
-        return desktopShown;
-    default:
+    const CommandRule* rule = FindRule(commandId);
+    if (!rule)
         return true;
+    switch (rule->rule) {
+    case Rule::Selection:
+        return HasSelection(selectedCount);
+    case Rule::SingleSelection:
+        return HasSingleSelection(selectedCount);
+    case Rule::Rows:
+        return HasRows(rowCount);
+    case Rule::DesktopNotShown:
+        return !desktopShown;
+    case Rule::DesktopShown:
+        return desktopShown;
     }
+    return true;
 }
 
 // True for the commands whose enabling the list window decides.
 bool HasListCommandRule(unsigned commandId) {
-    switch (commandId) {
-    case ID_REMOVE_SELECTED:
-    case ID_REMOVE_RECYCLE:
-    case ID_POSITION_CENTER:
-    case ID_POSITION_STRETCH:
-    case ID_POSITION_TILE:
-    case ID_RESET_COUNT:
-    case ID_REMOVE_DEAD:
-    case ID_REMOVE_ALL:
-    case ID_APPLY_RANDOM:
-    case ID_APPLY_SELECTED:
-    case ID_OPEN_FOLDER:
-    case ID_MINIMIZE_ALL:
-    case ID_RESTORE_ALL:
-        return true;
-    default:
-        return false;
-    }
+    return FindRule(commandId) != nullptr;
 }
 
 // The row-count text of the status bar; the two tabs right-align it.

@@ -1,5 +1,6 @@
 #include "wallpaper/WallpaperServicesWin.h"
 
+#include "framework/PathExists.h"
 #include "list/PathParts.h"
 #include "wallpaper/DesktopStyle.h"
 #include "wallpaper/WallpaperImage.h"
@@ -20,13 +21,9 @@ private:
 
 }  // namespace
 
-// Missing only when the system says the file or a folder on its path is
-// not there; any other failure (access denied, a lost share) counts as present.
+// The program's shared existence test.
 bool CWallpaperServicesWin::PathExists(const std::string& path) {
-    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-        return true;
-    DWORD error = GetLastError();
-    return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+    return ::PathExists(path);
 }
 
 // Shows the program's wait cursor; calls nest.
