@@ -5,6 +5,7 @@
 // stand-in for the services.
 
 #include "AppFixture.h"
+#include "RegistryValues.h"
 #include "TestImageFiles.h"
 
 #include <algorithm>
@@ -39,40 +40,14 @@ std::string ListWithInterval(std::int32_t flag, std::int32_t hours, std::int32_t
     return out;
 }
 
-// A REG_SZ value under HKEY_CURRENT_USER\Control Panel\Desktop, "<none>"
-// when it is missing.
+using test_registry::SystemText;
+
+// A value under HKEY_CURRENT_USER\Control Panel\Desktop.
 std::string DesktopValue(const char* name) {
-    char buffer[1024] = {};
-    DWORD size = sizeof buffer;
-    if (RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", name, RRF_RT_REG_SZ, nullptr, buffer,
-                     &size) != ERROR_SUCCESS)
-        return "<none>";
-    return buffer;
+    return test_registry::StringValue(test_registry::kDesktopKey, name);
 }
-
 void SetDesktopValue(const char* name, const std::string& value) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_WRITE,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(key);
-}
-
-// The system's text for a code, without its line break.
-std::string SystemText(DWORD code) {
-    char* buffer = nullptr;
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                      FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-                                  reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text = length ? std::string(buffer, length) : std::string();
-    if (buffer)
-        LocalFree(buffer);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    return text;
+    test_registry::WriteString(test_registry::kDesktopKey, name, value);
 }
 
 // The real services, except that the system refuses every new wallpaper

@@ -3,6 +3,7 @@
 // files, the close with "Auto Save", and the shell registration.
 
 #include "AppFixture.h"
+#include "RegistryValues.h"
 
 #include <commdlg.h>
 
@@ -26,14 +27,6 @@ std::string TwoItems() {
     return V3File({{"C:\\Pics\\a.jpg", "Center", 3, 0}, {"D:\\b.png", "Tile", 0, 1}});
 }
 
-// A string value of the registry, "<none>" when absent.
-std::string RegistryString(HKEY root, const std::string& key, const char* name) {
-    char buffer[1024] = {};
-    DWORD size = sizeof buffer;
-    if (RegGetValueA(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
-        return "<none>";
-    return buffer;
-}
 
 class ListDocument : public AppFixture {
 protected:
@@ -363,7 +356,7 @@ TEST_F(ListDocument, AutoSaveAtCloseSavesWithoutAsking) {
     EXPECT_TRUE(m_prompter.Boxes().empty());
     EXPECT_EQ(ReadBytes(m_temp.File("LIST.vld")),
               V3File({{"C:\\Pics\\a.jpg", "Center", 4, 0}, {"D:\\b.png", "Tile", 0, 1}}));
-    EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, "Software\\Quillfen\\Varnello", "Last Document"),
+    EXPECT_EQ(test_registry::StringValue("Software\\Quillfen\\Varnello", "Last Document"),
               m_temp.File("LIST.vld"));
 }
 
@@ -399,10 +392,10 @@ TEST_F(ListDocument, RecentFilesInTheMenuAndTheRegistry) {
     // The exit step writes them.
     m_app->ExitInstance();
     const std::string section = "Software\\Quillfen\\Varnello\\Recent File List";
-    EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, section, "File1"), m_temp.File("first.vld"));
-    EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, section, "File2"), m_temp.File("second & more.vld"));
+    EXPECT_EQ(test_registry::StringValue(section.c_str(), "File1"), m_temp.File("first.vld"));
+    EXPECT_EQ(test_registry::StringValue(section.c_str(), "File2"), m_temp.File("second & more.vld"));
     // No third entry: the value is gone or empty.
-    const std::string third = RegistryString(HKEY_CURRENT_USER, section, "File3");
+    const std::string third = test_registry::StringValue(section.c_str(), "File3");
     EXPECT_TRUE(third == "<none>" || third.empty()) << third;
 }
 
@@ -418,17 +411,17 @@ TEST_F(ListDocument, StartRegistersTheListFileType) {
     GetModuleFileNameA(nullptr, module, sizeof module);
     const std::string program = module;
     const std::string classes = "Software\\Classes\\";
-    EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, classes + "VarnelloList", nullptr), "Varnello Wallpaper List");
-    EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, classes + "VarnelloList\\DefaultIcon", nullptr),
+    EXPECT_EQ(test_registry::StringValue((classes + "VarnelloList").c_str(), nullptr), "Varnello Wallpaper List");
+    EXPECT_EQ(test_registry::StringValue((classes + "VarnelloList\\DefaultIcon").c_str(), nullptr),
               program + ",1");
-    EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, classes + "VarnelloList\\shell\\open\\command", nullptr),
+    EXPECT_EQ(test_registry::StringValue((classes + "VarnelloList\\shell\\open\\command").c_str(), nullptr),
               "\"" + program + "\" \"%1\"");
-    EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, classes + "VarnelloList\\shell\\print\\command", nullptr),
+    EXPECT_EQ(test_registry::StringValue((classes + "VarnelloList\\shell\\print\\command").c_str(), nullptr),
               "\"" + program + "\" /p \"%1\"");
-    EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, classes + "VarnelloList\\shell\\printto\\command", nullptr),
+    EXPECT_EQ(test_registry::StringValue((classes + "VarnelloList\\shell\\printto\\command").c_str(), nullptr),
               "\"" + program + "\" /pt \"%1\" \"%2\" \"%3\" \"%4\"");
-    EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, classes + ".vld", nullptr), "VarnelloList");
-    EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, classes + ".vld\\ShellNew", "NullFile"), "");
+    EXPECT_EQ(test_registry::StringValue((classes + ".vld").c_str(), nullptr), "VarnelloList");
+    EXPECT_EQ(test_registry::StringValue((classes + ".vld\\ShellNew").c_str(), "NullFile"), "");
     // (Windows shows these under HKEY_CLASSES_ROOT too; Wine 8 does not merge
     // the user's classes into it, so that is not checked here.)
 }

@@ -4,6 +4,7 @@
 // registry holds them before the start and after the close.
 
 #include "AppFixture.h"
+#include "RegistryValues.h"
 #include "TestImageFiles.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ using namespace apptest;
 
 namespace {
 
-const char kProgramKey[] = "Software\\Quillfen\\Varnello";
+using test_registry::kProgramKey;
 constexpr UINT kApplySelected = 32788;
 constexpr UINT_PTR kChangeTimer = 1246;
 
@@ -30,42 +31,15 @@ std::string ListWithInterval(std::int32_t flag, std::int32_t hours, std::int32_t
     return out;
 }
 
+// Values of the program's key (or of another key under HKEY_CURRENT_USER).
 void WriteDword(const char* name, DWORD value) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kProgramKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    RegCloseKey(key);
+    test_registry::WriteDword(kProgramKey, name, value);
 }
-
 void WriteString(const char* name, const std::string& value, const char* keyPath = kProgramKey) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, keyPath, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(key);
+    test_registry::WriteString(keyPath, name, value);
 }
-
-// A value of the program's key as "dword:N" or "sz:TEXT"; "<none>" when missing.
 std::string StoredValue(const char* name, const char* keyPath = kProgramKey) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return "<no key>";
-    BYTE data[2048] = {};
-    DWORD size = sizeof data - 1, type = 0;
-    LONG result = RegQueryValueExA(key, name, nullptr, &type, data, &size);
-    RegCloseKey(key);
-    if (result != ERROR_SUCCESS)
-        return "<none>";
-    if (type == REG_DWORD && size == 4) {
-        std::int32_t value = 0;
-        memcpy(&value, data, 4);
-        return "dword:" + std::to_string(value);
-    }
-    if (type == REG_SZ)
-        return "sz:" + std::string(reinterpret_cast<const char*>(data));
-    return "type " + std::to_string(type);
+    return test_registry::TypedValue(keyPath, name);
 }
 
 // The folder of the test program, where the application writes CurrentPaper.bmp.

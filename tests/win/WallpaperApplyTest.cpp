@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "RegistryValues.h"
 #include "TestImageFiles.h"
 #include "framework/AnsiCodePage.h"
 #include "framework/Prompter.h"
@@ -19,49 +20,14 @@ using namespace test_images;
 
 namespace {
 
-const char kDesktopKey[] = "Control Panel\\Desktop";
+using test_registry::SystemText;
 
-// A REG_SZ value under HKEY_CURRENT_USER\Control Panel\Desktop; "<none>"
-// when it is missing or not a string.
+// A value under HKEY_CURRENT_USER\Control Panel\Desktop.
 std::string DesktopValue(const char* name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return "<no key>";
-    char buffer[1024] = {};
-    DWORD size = sizeof buffer - 1, type = 0;
-    LONG result = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer),
-                                   &size);
-    RegCloseKey(key);
-    if (result != ERROR_SUCCESS || type != REG_SZ)
-        return "<none>";
-    return buffer;
+    return test_registry::StringValue(test_registry::kDesktopKey, name);
 }
-
-void SetDesktopValue(const char* name, const char* value) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_WRITE, nullptr,
-                              &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                   static_cast<DWORD>(strlen(value) + 1));
-    RegCloseKey(key);
-}
-
-// The system's own text for a code, as the box shows it.
-std::string SystemText(DWORD code) {
-    char* buffer = nullptr;
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                      FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-                                  reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text = length ? std::string(buffer, length) : std::string();
-    if (buffer)
-        LocalFree(buffer);
-    if (!text.empty() && text.back() == '\n')
-        text.pop_back();
-    if (!text.empty() && text.back() == '\r')
-        text.pop_back();
-    return text;
+void SetDesktopValue(const char* name, const std::string& value) {
+    test_registry::WriteString(test_registry::kDesktopKey, name, value);
 }
 
 // Records each box together with the cursor in force while it is shown.
