@@ -30,16 +30,6 @@ constexpr UINT kFileOpen = 57601;
 constexpr UINT_PTR kChangeTimer = 1246;
 constexpr unsigned kErrorBox = 0x10;  // MB_OK | MB_ICONERROR
 
-// A version 3 list with its interval settings and these items.
-std::string ListWithInterval(std::int32_t flag, std::int32_t hours, std::int32_t minutes,
-                             const std::vector<FileItem>& items) {
-    std::string out = S8("VLD Version 3") + I32(flag) + I32(hours) + I32(minutes) + S8("Stretch") +
-                      S8("") + I32(0) + I32(static_cast<std::int32_t>(items.size()));
-    for (const FileItem& item : items)
-        out += S8(item.path) + S8(item.position) + I32(item.count) + I32(item.pending);
-    return out;
-}
-
 using test_registry::SystemText;
 
 // A value under HKEY_CURRENT_USER\Control Panel\Desktop.

@@ -23,8 +23,13 @@ std::string S8(const std::string& text) {
 }
 
 std::string V3File(const std::vector<FileItem>& items) {
-    std::string out = S8("VLD Version 3") + I32(0) + I32(0) + I32(0) + S8("Stretch") + S8("") +
-                      I32(0) + I32(static_cast<std::int32_t>(items.size()));
+    return ListWithInterval(0, 0, 0, items);
+}
+
+std::string ListWithInterval(std::int32_t flag, std::int32_t hours, std::int32_t minutes,
+                             const std::vector<FileItem>& items) {
+    std::string out = S8("VLD Version 3") + I32(flag) + I32(hours) + I32(minutes) + S8("Stretch") +
+                      S8("") + I32(0) + I32(static_cast<std::int32_t>(items.size()));
     for (const FileItem& item : items)
         out += S8(item.path) + S8(item.position) + I32(item.count) + I32(item.pending);
     return out;

@@ -33,6 +33,9 @@ struct FileItem {
 };
 // A version 3 list file with fresh settings and these items.
 std::string V3File(const std::vector<FileItem>& items);
+// The same with the list's interval settings.
+std::string ListWithInterval(std::int32_t flag, std::int32_t hours, std::int32_t minutes,
+                             const std::vector<FileItem>& items);
 
 // ---- Files ----
 bool WriteBytes(const std::string& path, const std::string& bytes);

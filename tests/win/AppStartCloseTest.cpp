@@ -22,15 +22,6 @@ using test_registry::kProgramKey;
 constexpr UINT kApplySelected = 32788;
 constexpr UINT_PTR kChangeTimer = 1246;
 
-std::string ListWithInterval(std::int32_t flag, std::int32_t hours, std::int32_t minutes,
-                             const std::vector<FileItem>& items) {
-    std::string out = S8("VLD Version 3") + I32(flag) + I32(hours) + I32(minutes) + S8("Stretch") +
-                      S8("") + I32(0) + I32(static_cast<std::int32_t>(items.size()));
-    for (const FileItem& item : items)
-        out += S8(item.path) + S8(item.position) + I32(item.count) + I32(item.pending);
-    return out;
-}
-
 // Values of the program's key (or of another key under HKEY_CURRENT_USER).
 void WriteDword(const char* name, DWORD value) {
     test_registry::WriteDword(kProgramKey, name, value);
