@@ -124,15 +124,15 @@ e2e_xwindow() {
 # Presses keys given in xdotool's names (ctrl+s, Return, Delete, shift+Insert).
 # They reach the program's active window, an open dialog included.
 e2e_key() {
-  local spec
-  for spec in "$@"; do
+  local keys
+  for keys in "$@"; do
     if [ "$E2E_INPUT" = xdotool ]; then
       [ -n "$E2E_XWIN" ] || e2e_xwindow
-      xdotool windowfocus --sync "$E2E_XWIN" key "$spec" 2>/dev/null ||
-        { e2e_xwindow; xdotool windowfocus --sync "$E2E_XWIN" key "$spec"; } ||
-        e2e_fail "xdotool key $spec"
+      xdotool windowfocus --sync "$E2E_XWIN" key "$keys" 2>/dev/null ||
+        { e2e_xwindow; xdotool windowfocus --sync "$E2E_XWIN" key "$keys"; } ||
+        e2e_fail "xdotool key $keys"
     else
-      inspect key "$spec"
+      inspect key "$keys"
     fi
   done
 }

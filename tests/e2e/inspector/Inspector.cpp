@@ -435,10 +435,10 @@ bool CInspector::PrintDialog(HWND dialog) {
     return true;
 }
 
-bool CInspector::SendKey(const std::string& spec) {
+bool CInspector::SendKey(const std::string& keys) {
     CKeyInput key;
-    if (!key.Parse(spec))
-        return Fail("unknown key " + spec);
+    if (!key.Parse(keys))
+        return Fail("unknown key " + keys);
     // Keys go to the foreground window: the program's open dialog, or its
     // main window.
     HWND target = CDialogProbe::FindDialog(m_processId);
@@ -453,7 +453,7 @@ bool CInspector::SendKey(const std::string& spec) {
         while (GetForegroundWindow() != target && GetTickCount() - start < 2000)
             Sleep(kPollMs);
     }
-    return key.Send() || Fail("cannot send key " + spec);
+    return key.Send() || Fail("cannot send key " + keys);
 }
 
 bool CInspector::WaitExit(DWORD timeoutMs) {

@@ -35,7 +35,7 @@ private:
     bool PrintHeader();
     bool PrintStatus();
     bool PrintDialog(HWND dialog);
-    bool SendKey(const std::string& spec);
+    bool SendKey(const std::string& keys);
     bool WaitExit(DWORD timeoutMs);
 
     HWND m_frame = nullptr;

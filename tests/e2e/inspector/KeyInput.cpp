@@ -54,13 +54,13 @@ WORD CKeyInput::KeyCode(const std::string& name) {
     return 0;
 }
 
-bool CKeyInput::Parse(const std::string& spec) {
+bool CKeyInput::Parse(const std::string& keys) {
     m_modifiers.clear();
     m_key = 0;
     std::size_t start = 0;
-    while (start <= spec.size()) {
-        std::size_t plus = spec.find('+', start);
-        std::string part = spec.substr(start, plus == std::string::npos ? std::string::npos : plus - start);
+    while (start <= keys.size()) {
+        std::size_t plus = keys.find('+', start);
+        std::string part = keys.substr(start, plus == std::string::npos ? std::string::npos : plus - start);
         if (part.empty())
             return false;
         if (plus == std::string::npos) {

@@ -9,7 +9,7 @@
 class CKeyInput {
 public:
     // Parses "mod+mod+key"; false when a name is unknown.
-    bool Parse(const std::string& spec);
+    bool Parse(const std::string& keys);
     // Sends the modifiers down, the key down and up, the modifiers up.
     bool Send() const;
 
