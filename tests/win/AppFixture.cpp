@@ -61,41 +61,6 @@ std::string ReadBytes(const std::string& path) {
     return bytes;
 }
 
-CTempFolder::CTempFolder() {
-    static int counter = 0;
-    char temp[MAX_PATH] = {};
-    GetTempPathA(sizeof temp, temp);
-    std::string base = temp;
-    if (!base.empty() && base.back() == '\\')
-        base.pop_back();
-    m_path = base + "\\fwtest-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
-    CreateDirectoryA(m_path.c_str(), nullptr);
-}
-
-CTempFolder::~CTempFolder() {
-    for (const std::string& name : FileNames()) {
-        std::string path = File(name);
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
-    }
-    RemoveDirectoryA(m_path.c_str());
-}
-
-std::vector<std::string> CTempFolder::FileNames() const {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(File("*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.push_back(data.cFileName);
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 void AppFixture::SetUp() {
     m_savedSortAscending = g_bSortAscending;
     g_bClosing = 0;

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "TempFolder.h"
+
 #include "app/MainFrame.h"
 #include "app/VarnelloApp.h"
 #include "framework/FileDialog.h"
@@ -42,19 +44,7 @@ bool WriteBytes(const std::string& path, const std::string& bytes);
 // The file's bytes; "<missing>" when it cannot be read.
 std::string ReadBytes(const std::string& path);
 
-// A folder of its own under the temporary folder, removed with its files.
-class CTempFolder {
-public:
-    CTempFolder();
-    ~CTempFolder();
-    const std::string& Path() const { return m_path; }
-    std::string File(const std::string& name) const { return m_path + "\\" + name; }
-    // The names of the files in the folder, sorted.
-    std::vector<std::string> FileNames() const;
-
-private:
-    std::string m_path;
-};
+using ::CTempFolder;
 
 // A dialog answer for SetFileDialogOverride, with the options it was shown with.
 struct DialogCall {

@@ -7,43 +7,6 @@
 
 namespace edittest {
 
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = data.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            std::string child = path + "\\" + name;
-            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-                !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-                RemoveTree(child);
-            else if (!DeleteFileA(child.c_str()))
-                RemoveDirectoryA(child.c_str());  // a link to a folder
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
-CTempTree::CTempTree() {
-    static int counter = 0;
-    char temp[MAX_PATH] = {};
-    GetTempPathA(sizeof temp, temp);
-    std::string base = temp;
-    if (!base.empty() && base.back() == '\\')
-        base.pop_back();
-    m_path = base + "\\edit-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
-    RemoveTree(m_path);
-    CreateDirectoryA(m_path.c_str(), nullptr);
-}
-
-CTempTree::~CTempTree() {
-    RemoveTree(m_path);
-}
-
 void CTempTree::Folder(const std::string& relative) const {
     SHCreateDirectoryExA(nullptr, At(relative).c_str(), nullptr);
 }

@@ -9,28 +9,28 @@
 #include <string>
 #include <vector>
 
+#include "TempFolder.h"
+
 namespace edittest {
 
 // A fresh folder under the temporary folder, removed with everything in
 // it (read-only and hidden files included) by the destructor.
 class CTempTree {
 public:
-    CTempTree();
-    ~CTempTree();
-    const std::string& Path() const { return m_path; }
+    CTempTree() : m_folder("edit") {}
+    const std::string& Path() const { return m_folder.Path(); }
     // The full path of a relative path in the tree.
-    std::string At(const std::string& relative) const { return m_path + "\\" + relative; }
+    std::string At(const std::string& relative) const { return m_folder.File(relative); }
     // Makes a folder (and its parents) in the tree.
     void Folder(const std::string& relative) const;
     // Makes an empty file with the attributes, and its folders.
     void File(const std::string& relative, DWORD attributes = FILE_ATTRIBUTE_NORMAL) const;
 
 private:
-    std::string m_path;
+    CTempFolder m_folder;
 };
 
-// Removes a folder with everything in it.
-void RemoveTree(const std::string& path);
+using ::RemoveTree;
 
 // Steps run one per tick of a thread timer (every 30 ms) while a modal loop
 // of the thread runs. A step returns true when done (the next one runs at

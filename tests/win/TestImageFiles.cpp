@@ -10,28 +10,6 @@ using namespace Gdiplus;
 
 namespace test_images {
 
-CTempFolder::CTempFolder() {
-    static int serial = 0;
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    m_path = std::string(temp) + "varnello-wall-" + std::to_string(GetCurrentProcessId()) + "-" +
-             std::to_string(++serial);
-    CreateDirectoryA(m_path.c_str(), nullptr);
-}
-
-CTempFolder::~CTempFolder() {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((m_path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileA((m_path + "\\" + found.cFileName).c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(m_path.c_str());
-}
-
 Argb PatternPixel(int x, int y, bool alpha) {
     Argb red = static_cast<Argb>((x * 37 + y * 11) & 0xFF);
     Argb green = static_cast<Argb>((x * 5 + y * 53) & 0xFF);

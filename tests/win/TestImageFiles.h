@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include "TempFolder.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -9,18 +11,7 @@
 // do not go through the program's own image class.
 namespace test_images {
 
-// A fresh folder under the temporary folder, removed with its files by the
-// destructor.
-class CTempFolder {
-public:
-    CTempFolder();
-    ~CTempFolder();
-    const std::string& Path() const { return m_path; }
-    std::string File(const std::string& name) const { return m_path + "\\" + name; }
-
-private:
-    std::string m_path;
-};
+using ::CTempFolder;
 
 // A pixel as GDI+ reports it: 0xAARRGGBB.
 using Argb = std::uint32_t;
