@@ -5,6 +5,7 @@
 #include "framework/ByteStream.h"
 #include "framework/FormatText.h"
 #include "framework/FrameworkTexts.h"
+#include "framework/SystemText.h"
 #include "list/PathParts.h"
 
 namespace {
@@ -79,24 +80,6 @@ private:
 };
 
 }  // namespace
-
-std::string SystemErrorText(unsigned long code) {
-    char* text = nullptr;
-    DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPSTR>(&text), 0,
-        nullptr);
-    std::string result;
-    if (length && text) {
-        result.assign(text, length);
-        LocalFree(text);
-    }
-    while (!result.empty() && (result.back() == '\n' || result.back() == '\r' || result.back() == ' '))
-        result.pop_back();
-    if (result.empty())
-        result = "Error " + DecimalText(static_cast<std::int32_t>(code)) + ".";
-    return result;
-}
 
 std::unique_ptr<IByteSource> CDocumentFilesWin::OpenForReading(const std::string& path,
                                                                std::uint64_t& size,

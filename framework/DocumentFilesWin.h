@@ -11,6 +11,3 @@ public:
                         const std::function<bool(IByteSink&)>& writer) override;
     bool IsWritableFile(const std::string& path) override;
 };
-
-// The system's text for an error code, without the trailing line break.
-std::string SystemErrorText(unsigned long code);

@@ -1,6 +1,7 @@
 #include "wallpaper/WallpaperServicesWin.h"
 
 #include "framework/PathExists.h"
+#include "framework/SystemText.h"
 #include "list/PathParts.h"
 #include "wallpaper/DesktopStyle.h"
 #include "wallpaper/WallpaperImage.h"
@@ -78,17 +79,5 @@ bool CWallpaperServicesWin::SetDesktopWallpaper(const std::string& bitmapPath,
 // (line break included). Inserts are left as they are, since no arguments
 // are given for them.
 std::optional<std::string> CWallpaperServicesWin::SystemMessageText(std::uint32_t code) {
-    char* buffer = nullptr;
-    DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-        reinterpret_cast<char*>(&buffer), 0, nullptr);
-    if (length == 0 || buffer == nullptr) {
-        if (buffer)
-            LocalFree(buffer);
-        return std::nullopt;
-    }
-    std::string text(buffer, length);
-    LocalFree(buffer);
-    return text;
+    return ::SystemMessageText(code);
 }
