@@ -3,7 +3,7 @@
 #include <limits>
 #include <string>
 
-#include "framework/FormatText.h"
+#include "base/FormatText.h"
 #include "framework/FrameworkTexts.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include "framework/Document.h"
 
-#include "framework/ByteStream.h"
-#include "framework/FormatText.h"
+#include "base/ByteStream.h"
+#include "base/FormatText.h"
 #include "framework/FrameworkTexts.h"
-#include "list/PathParts.h"
+#include "base/PathParts.h"
 
 void CDocument::SetTitle(const std::string& title) {
     m_strTitle = title;

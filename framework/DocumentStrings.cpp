@@ -1,6 +1,6 @@
 #include "framework/DocumentStrings.h"
 
-#include "framework/FormatText.h"
+#include "base/FormatText.h"
 
 DocumentStrings DocumentStrings::Parse(const std::string& text) {
     std::vector<std::string> fields = SplitLines(text);

@@ -1,8 +1,8 @@
 #include "framework/RecentFileList.h"
 
 #include "framework/Profile.h"
-#include "list/CodePage.h"
-#include "list/PathParts.h"
+#include "base/CodePage.h"
+#include "base/PathParts.h"
 
 CRecentFileList::CRecentFileList(std::string section, std::string entryFormat, int size,
                                  int maxDisplayLength)

@@ -1,16 +1,16 @@
 #pragma once
+#include "framework/SystemServices.h"
 
-// Shows the wait cursor while it lives (nested ones count). Windows of the
-// program keep showing it while any is alive.
+// Shows the wait cursor of the services while it lives.
 class CWaitCursor {
 public:
-    CWaitCursor();
-    ~CWaitCursor();
+    explicit CWaitCursor(ISystemServices& services) : m_services(services) {
+        m_services.BeginWaitCursor();
+    }
+    ~CWaitCursor() { m_services.EndWaitCursor(); }
     CWaitCursor(const CWaitCursor&) = delete;
     CWaitCursor& operator=(const CWaitCursor&) = delete;
 
-    // True while a wait cursor is alive.
-    static bool IsWaiting();
-    // How many wait cursors were ever shown (for tests).
-    static int TimesShown();
+private:
+    ISystemServices& m_services;
 };

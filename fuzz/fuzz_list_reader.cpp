@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/ByteStream.h"
+#include "base/ByteStream.h"
 #include "list/ListFile.h"
 #include "list/ListSettings.h"
 #include "list/ListTarget.h"

@@ -4,10 +4,10 @@
 #include <string>
 #include <utility>
 
-#include "framework/ByteStream.h"
-#include "list/CodePage.h"
+#include "base/ByteStream.h"
+#include "base/CodePage.h"
 #include "list/ListSettings.h"
-#include "list/PathParts.h"
+#include "base/PathParts.h"
 #include "list/RowStore.h"
 #include "list/WallpaperItem.h"
 

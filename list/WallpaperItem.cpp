@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "list/PathParts.h"
+#include "base/PathParts.h"
 
 // Builds an item from all four values.
 CWallpaperItem::CWallpaperItem(std::string path, std::string position, std::int32_t count,

@@ -4,7 +4,7 @@
 #include <limits>
 #include <vector>
 
-#include "list/PathParts.h"
+#include "base/PathParts.h"
 #include "list/WallpaperItem.h"
 
 // Works on the rows of the store, indexing the rows it already holds.

@@ -1,7 +1,10 @@
 // Resource identifiers of varnello.exe: menus, dialogs, strings, bitmaps,
 // icons, controls and commands. Plain numbers only, so that portable code
-// can use the command ids too.
+// can use the command ids too. The framework's own identifiers (standard
+// commands, its strings, the control bars) come from its header.
 #pragma once
+
+#include "framework/StandardIds.h"
 
 // Main frame: menu, accelerators, toolbar, icon and document string.
 #define IDR_MAINFRAME                   128
@@ -24,9 +27,6 @@
 #define IDD_ABOUTBOX                    100
 #define IDS_OLE_INIT_FAILED             100
 
-// Framework strings.
-#define IDS_APP_TITLE                   57344 // "Varnello"
-#define IDS_IDLE_MESSAGE                57345 // "Ready"
 
 // Dialog controls.
 #ifndef IDC_STATIC
@@ -77,26 +77,6 @@
 #define ID_REMOVE_DEAD                  32810
 #define ID_SELECT_ALL                   32812
 #define ID_APPLY_RANDOM                 32813
-
-// Framework commands.
-#define ID_FILE_NEW                     57600
-#define ID_FILE_OPEN                    57601
-#define ID_FILE_SAVE                    57603
-#define ID_FILE_SAVE_AS                 57604
-#define ID_FILE_MRU_FIRST               57616
-#define ID_FILE_MRU_LAST                57619
-#define ID_APP_ABOUT                    57664
-#define ID_APP_EXIT                     57665
-#define ID_VIEW_TOOLBAR                 59392
-#define ID_VIEW_STATUS_BAR              59393
-
-// Resource type of the toolbar layout (WORD version 1, button width,
-// button height, item count, then one command id per item, 0 = separator).
-#define RT_TOOLBAR_LAYOUT               241
-
-// Control bars of the main frame.
-#define IDW_TOOLBAR                     0xE800
-#define IDW_STATUS_BAR                  0xE801
 
 // Timers and messages.
 #define IDT_CHANGE_TIMER                1246

@@ -1,6 +1,6 @@
 #include "view/CommandRules.h"
 
-#include "list/PathParts.h"
+#include "base/PathParts.h"
 #include "res/resource.h"
 
 // At least one row.

@@ -1,6 +1,6 @@
 #include "view/FolderScan.h"
 
-#include "list/PathParts.h"
+#include "base/PathParts.h"
 #include "list/WallpaperRows.h"
 
 bool HasImageExtension(const std::string& text) {

@@ -3,6 +3,7 @@
 #include "framework/Prompter.h"
 #include "list/WallpaperItem.h"
 #include "list/WallpaperRows.h"
+#include "framework/WaitCursor.h"
 #include "view/EditServices.h"
 #include "view/EditTexts.h"
 #include "view/ListEditHost.h"
@@ -19,7 +20,7 @@ int CRemoveCommands::RemoveAll() {
     if (ShowMessage(m_host.Owner(), texts::kRemoveAllQuestion, texts::kRemoveAllCaption,
                     mb::kYesNo | mb::kIconQuestion | mb::kDefButton2) != mb::kIdYes)
         return 0;
-    CEditWaitCursor wait(m_services);
+    CWaitCursor wait(m_services);
     CBulkUpdate bulk(m_host);
     CWallpaperRows& rows = m_host.Rows();
     int removed = rows.Count();
@@ -52,7 +53,7 @@ int CRemoveCommands::RemoveAndRecycle() {
 // Remove All Dead Items: walks from the last row up, so the rows still to
 // be tested keep their indices; the selection is left alone.
 int CRemoveCommands::RemoveDeadItems() {
-    CEditWaitCursor wait(m_services);
+    CWaitCursor wait(m_services);
     CWallpaperRows& rows = m_host.Rows();
     int removed = 0;
     m_host.BeginBulkUpdate();

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "list/CodePage.h"
+#include "base/CodePage.h"
 #include "list/RowStore.h"
 #include "list/WallpaperItem.h"
 

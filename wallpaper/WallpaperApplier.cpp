@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "framework/WaitCursor.h"
 #include "wallpaper/DesktopStyle.h"
 #include "wallpaper/ErrorText.h"
 #include "wallpaper/WallpaperServices.h"
@@ -10,20 +11,6 @@
 namespace {
 
 constexpr unsigned kErrorBox = mb::kOk | mb::kIconError;
-
-// Shows the wait cursor for the life of the object.
-class CWaitCursorScope {
-public:
-    explicit CWaitCursorScope(IWallpaperServices& services) : m_services(services) {
-        m_services.BeginWaitCursor();
-    }
-    ~CWaitCursorScope() { m_services.EndWaitCursor(); }
-    CWaitCursorScope(const CWaitCursorScope&) = delete;
-    CWaitCursorScope& operator=(const CWaitCursorScope&) = delete;
-
-private:
-    IWallpaperServices& m_services;
-};
 
 }  // namespace
 
@@ -44,7 +31,7 @@ bool CWallpaperApplier::ApplyWallpaper(WindowHandle owner, const std::string& pa
     }
 
     // The wait cursor stays up until the end, also while a box is open.
-    CWaitCursorScope wait(m_services);
+    CWaitCursor wait(m_services);
     std::string bitmapPath = BitmapPath();
     if (!WriteBitmapFile(owner, path, bitmapPath))
         return false;

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "framework/SystemServices.h"
+
 // An image decoded for one application. Freed when the application ends.
 class IDecodedImage {
 public:
@@ -16,18 +18,8 @@ public:
 // What applying a wallpaper needs of the system: on Windows GetFileAttributes,
 // the wait cursor, GDI+, the registry and SystemParametersInfo (see
 // WallpaperServicesWin.h); in tests a fake.
-class IWallpaperServices {
+class IWallpaperServices : public ISystemServices {
 public:
-    virtual ~IWallpaperServices() = default;
-
-    // The shared existence test: false only when the file or its folder is
-    // reported not found; any other failure counts as present.
-    virtual bool PathExists(const std::string& path) = 0;
-
-    // Shows and removes the wait cursor; calls come in pairs and may nest.
-    virtual void BeginWaitCursor() = 0;
-    virtual void EndWaitCursor() = 0;
-
     // The folder of the running program's file, without a trailing backslash.
     virtual std::string ProgramFolder() = 0;
 

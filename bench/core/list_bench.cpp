@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/ByteStream.h"
+#include "base/ByteStream.h"
 #include "list/ListFile.h"
 #include "list/ListTarget.h"
 #include "list/MemoryRowStore.h"

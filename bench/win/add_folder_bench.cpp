@@ -17,17 +17,17 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/AnsiCodePage.h"
-#include "framework/ByteStream.h"
-#include "framework/DocumentFilesWin.h"
+#include "base/win/AnsiCodePage.h"
+#include "base/ByteStream.h"
+#include "framework/win/DocumentFilesWin.h"
 #include "list/ListFile.h"
 #include "list/ListSettings.h"
 #include "list/ListTarget.h"
 #include "list/MemoryRowStore.h"
 #include "list/WallpaperRows.h"
-#include "view/FileFinderWin.h"
+#include "view/win/FileFinderWin.h"
 #include "view/FolderScan.h"
-#include "view/ListControlRows.h"
+#include "view/win/ListControlRows.h"
 
 namespace {
 

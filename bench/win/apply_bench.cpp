@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "wallpaper/WallpaperImage.h"
+#include "wallpaper/win/WallpaperImage.h"
 
 namespace {
 

@@ -12,15 +12,15 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/AnsiCodePage.h"
-#include "framework/ByteStream.h"
+#include "base/win/AnsiCodePage.h"
+#include "base/ByteStream.h"
 #include "list/ListFile.h"
 #include "list/ListSettings.h"
 #include "list/ListTarget.h"
 #include "list/MemoryRowStore.h"
 #include "list/WallpaperItem.h"
 #include "list/WallpaperRows.h"
-#include "view/ListControlRows.h"
+#include "view/win/ListControlRows.h"
 #include "view/SortOrder.h"
 
 namespace {

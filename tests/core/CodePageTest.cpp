@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestCodePages.h"
-#include "list/CodePage.h"
+#include "base/CodePage.h"
 
 TEST(Windows1252, ToLowerLettersOfBothHalves) {
     CWindows1252CodePage cp;

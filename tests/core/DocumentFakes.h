@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/ByteStream.h"
+#include "base/ByteStream.h"
 #include "framework/Document.h"
 #include "framework/DocumentManager.h"
 #include "framework/RecentFileList.h"

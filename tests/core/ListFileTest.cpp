@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/ByteStream.h"
-#include "list/CodePage.h"
+#include "base/ByteStream.h"
+#include "base/CodePage.h"
 #include "list/ListFile.h"
 #include "list/ListSettings.h"
 #include "list/ListTarget.h"

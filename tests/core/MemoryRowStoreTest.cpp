@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "framework/ByteStream.h"
+#include "base/ByteStream.h"
 #include "list/MemoryRowStore.h"
 #include "list/WallpaperItem.h"
 

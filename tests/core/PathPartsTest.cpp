@@ -3,7 +3,7 @@
 #include <climits>
 
 #include "TestCodePages.h"
-#include "list/PathParts.h"
+#include "base/PathParts.h"
 #include "list/WallpaperItem.h"
 
 TEST(PathParts, FileNameAndFolder) {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ProgramSettings.h"
+#include "view/ProgramSettings.h"
 #include "framework/Profile.h"
-#include "list/PathParts.h"
+#include "base/PathParts.h"
 #include "view/SortOrder.h"
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-#include "list/CodePage.h"
+#include "base/CodePage.h"
 
 // The lead-byte layout of code page 932 (Shift JIS).
 inline const CLeadByteTableCodePage& CodePage932() {

@@ -6,7 +6,7 @@
 
 #include "list/ListSettings.h"
 #include "list/MemoryRowStore.h"
-#include "list/PathParts.h"
+#include "base/PathParts.h"
 #include "list/WallpaperItem.h"
 #include "list/WallpaperRows.h"
 

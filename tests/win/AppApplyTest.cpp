@@ -13,11 +13,11 @@
 #include <functional>
 #include <set>
 
-#include "framework/AnsiCodePage.h"
-#include "list/PathParts.h"
+#include "base/win/AnsiCodePage.h"
+#include "base/PathParts.h"
 #include "list/WallpaperItem.h"
 #include "wallpaper/RandomGenerator.h"
-#include "wallpaper/WallpaperServicesWin.h"
+#include "wallpaper/win/WallpaperServicesWin.h"
 
 using namespace apptest;
 

@@ -15,12 +15,12 @@
 
 #include "TempFolder.h"
 
-#include "app/MainFrame.h"
-#include "app/VarnelloApp.h"
-#include "framework/FileDialog.h"
+#include "app/win/MainFrame.h"
+#include "app/win/VarnelloApp.h"
+#include "framework/win/FileDialog.h"
 #include "framework/Prompter.h"
 #include "list/VarnelloDoc.h"
-#include "view/VarnelloView.h"
+#include "view/win/VarnelloView.h"
 
 namespace apptest {
 

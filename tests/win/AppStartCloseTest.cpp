@@ -9,8 +9,8 @@
 
 #include <algorithm>
 
-#include "framework/AnsiCodePage.h"
-#include "list/PathParts.h"
+#include "base/win/AnsiCodePage.h"
+#include "base/PathParts.h"
 #include "list/WallpaperItem.h"
 #include "view/SortOrder.h"
 

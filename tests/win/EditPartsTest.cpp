@@ -9,15 +9,15 @@
 #include <algorithm>
 
 #include "EditTestSupport.h"
-#include "framework/Dialog.h"
-#include "framework/PathExists.h"
+#include "framework/win/Dialog.h"
+#include "base/win/PathExists.h"
 #include "framework/Prompter.h"
 #include "list/MemoryRowStore.h"
 #include "list/WallpaperRows.h"
 #include "res/resource.h"
-#include "view/FileFinderWin.h"
+#include "view/win/FileFinderWin.h"
 #include "view/FolderScan.h"
-#include "view/ShellFileOp.h"
+#include "view/win/ShellFileOp.h"
 
 using namespace edittest;
 

@@ -8,8 +8,8 @@
 
 #include <commdlg.h>
 
-#include "dialogs/AddFromFolderDlg.h"
-#include "framework/WaitCursor.h"
+#include "dialogs/win/AddFromFolderDlg.h"
+#include "framework/win/SystemServicesWin.h"
 #include "list/ListSettings.h"
 #include "list/WallpaperItem.h"
 #include "res/resource.h"
@@ -256,10 +256,10 @@ TEST_F(ListEdit, CommandsReachTheirHandlers) {
     Command(ID_REMOVE_SELECTED);
     EXPECT_EQ(FileNameColumn(), "b.jpg,c.jpg");
     EXPECT_EQ(SelectedCount(), 1);
-    int shown = CWaitCursor::TimesShown();
+    int shown = wait_cursor::TimesShown();
     View()->RemoveDeadItems();  // as the start-up scan calls it
     EXPECT_EQ(FileNameColumn(), "b.jpg");
-    EXPECT_GT(CWaitCursor::TimesShown(), shown);
+    EXPECT_GT(wait_cursor::TimesShown(), shown);
     m_prompter.Answer(mb::kIdYes);
     Command(ID_REMOVE_ALL);
     EXPECT_EQ(RowCount(), 0);

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "app/ProgramSettings.h"
-#include "framework/RegistryProfile.h"
+#include "view/ProgramSettings.h"
+#include "framework/win/RegistryProfile.h"
 #include "view/SortOrder.h"
 
 namespace {

@@ -6,15 +6,15 @@
 
 #include "RegistryValues.h"
 #include "TestImageFiles.h"
-#include "framework/AnsiCodePage.h"
+#include "base/win/AnsiCodePage.h"
 #include "framework/Prompter.h"
 #include "list/MemoryRowStore.h"
-#include "list/PathParts.h"
+#include "base/PathParts.h"
 #include "list/WallpaperItem.h"
 #include "list/WallpaperRows.h"
 #include "wallpaper/RandomChoice.h"
 #include "wallpaper/WallpaperApplier.h"
-#include "wallpaper/WallpaperServicesWin.h"
+#include "wallpaper/win/WallpaperServicesWin.h"
 
 using namespace test_images;
 

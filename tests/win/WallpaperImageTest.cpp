@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "TestImageFiles.h"
-#include "wallpaper/WallpaperImage.h"
+#include "wallpaper/win/WallpaperImage.h"
 
 using namespace test_images;
 

@@ -10,13 +10,13 @@
 #include <cstdio>
 #include <string>
 
-#include "framework/ByteStream.h"
+#include "base/ByteStream.h"
 #include "framework/FrameworkTexts.h"
 #include "list/ListFile.h"
 #include "list/ListSettings.h"
 #include "list/ListTarget.h"
 #include "list/MemoryRowStore.h"
-#include "list/PathParts.h"
+#include "base/PathParts.h"
 #include "list/WallpaperItem.h"
 #include "list/WallpaperRows.h"
 
@@ -25,7 +25,7 @@
 #include <io.h>
 #include <windows.h>
 
-#include "framework/AnsiCodePage.h"
+#include "base/win/AnsiCodePage.h"
 #endif
 
 namespace {

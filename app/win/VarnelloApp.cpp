@@ -1,0 +1,128 @@
+#include "app/win/VarnelloApp.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+#include <shellapi.h>
+
+#include "app/win/MainFrame.h"
+#include "view/ProgramSettings.h"
+#include "base/win/AnsiCodePage.h"
+#include "framework/win/MessageBoxPrompter.h"
+#include "framework/Profile.h"
+#include "framework/win/ResourceText.h"
+#include "framework/win/ShellRegistration.h"
+#include "framework/win/SingleDocTemplate.h"
+#include "base/PathParts.h"
+#include "list/VarnelloDoc.h"
+#include "res/resource.h"
+#include "view/win/VarnelloView.h"
+
+UINT g_cfVarnelloList = RegisterClipboardFormatA("Varnello_D53C4BE0_D072_11DC_95FF_0800200C9A66");
+UINT g_uTaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+
+namespace {
+constexpr char kCompanyKey[] = "Quillfen";
+constexpr int kRecentFileCount = 4;
+}  // namespace
+
+CVarnelloApp::CVarnelloApp() {
+    g_bClosing = 0;
+}
+
+// The start-up routine; the order of the steps matters.
+bool CVarnelloApp::InitInstance() {
+    // 1-2. The single-instance guard takes its place here.
+
+    // 3. Common controls.
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    // 4. The base set-up: text in the system code page, message boxes.
+    InstallWindowsTextServices();
+    static CMessageBoxPrompter prompter;
+    SetPlatformPrompter(&prompter);
+
+    // 5. OLE, for drag and drop.
+    if (FAILED(OleInitialize(nullptr))) {
+        ShowMessage(nullptr, LoadResourceString(IDS_OLE_INIT_FAILED), AppTitle(), mb::kOk | mb::kIconError);
+        return false;
+    }
+
+    // 7-8. Settings in the registry and the recent-file list.
+    SetRegistryKey(kCompanyKey);
+    LoadRecentFileList(kRecentFileCount);
+
+    // 9. "Minimize On Start": the window goes straight to the notification area.
+    if (Profile().GetInt(CProgramSettings::kSection, CProgramSettings::kMinimizeOnStart, 0) != 0)
+        SetShowCommand(SW_SHOWMINIMIZED);
+
+    // 10-11. The document template, and the file type for the shell.
+    if (!RegisterDocumentTemplate())
+        return false;
+
+    // 12. The command line: a new list, or the named one.
+    CommandLineInfo info = ParseCommandLine(m_arguments);
+    if (info.action == CommandLineInfo::Action::Register)
+        return false;
+    if (info.action == CommandLineInfo::Action::Unregister) {
+        UnregisterShellFileTypes(DocTemplate()->Strings());
+        return false;
+    }
+    if (!ProcessShellCommand(info))
+        return false;
+
+    // 13. Start-up actions of the options.
+    RunStartupActions();
+
+    // 14. Show the window.
+    HWND frame = MainFrame()->GetHwnd();
+    ShowWindow(frame, ShowCommand());
+    UpdateWindow(frame);
+
+    // 15. The single-instance guard publishes this instance here.
+
+    // 16. Files dropped on the frame open as lists.
+    DragAcceptFiles(frame, TRUE);
+    return true;
+}
+
+bool CVarnelloApp::RegisterDocumentTemplate() {
+    auto docTemplate = std::make_unique<CSingleDocTemplate>(
+        IDR_MAINFRAME, [] { return std::make_unique<CVarnelloDoc>(); },
+        [] { return std::make_unique<CMainFrame>(); },
+        [] { return std::make_unique<CVarnelloView>(g_cfVarnelloList); });
+    if (docTemplate->Strings().windowTitle.empty())
+        return false;
+    char program[1024] = {};
+    GetModuleFileNameA(nullptr, program, sizeof program - 1);
+    RegisterShellFileTypes(program, docTemplate->Strings());
+    SetDocTemplate(std::move(docTemplate));
+    return true;
+}
+
+// Reopens the last list when the options ask for it, then changes the
+// wallpaper, starts the interval timer and clears out dead items as asked.
+void CVarnelloApp::RunStartupActions() {
+    IProfile& profile = Profile();
+    const char* section = CProgramSettings::kSection;
+    if (profile.GetInt(section, CProgramSettings::kReloadLastList, 0) == 0)
+        return;
+    std::string lastDocument = profile.GetString(section, CProgramSettings::kLastDocument, std::string());
+    if (lastDocument.empty())
+        return;
+    // Whatever happens, the steps below run on the list that is then open.
+    OpenDocumentFile(lastDocument);
+
+    auto* frame = static_cast<CMainFrame*>(MainFrame());
+    CVarnelloView* view = frame ? frame->GetListView() : nullptr;
+    if (!view)
+        return;
+    SHORT shift = GetAsyncKeyState(VK_SHIFT);
+    if (profile.GetInt(section, CProgramSettings::kChangeOnStart, 0) != 0 && !(shift & 0x8000))
+        view->ApplyRandomWallpaper();
+    CVarnelloDoc* document = view->GetDocument();
+    if (document && document->GetSettings() && document->GetSettings()->GetIntervalChange())
+        view->ArmChangeTimer();
+    if (profile.GetInt(section, CProgramSettings::kScanDeadOnStart, 0) != 0)
+        view->RemoveDeadItems();
+}

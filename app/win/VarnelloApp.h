@@ -1,0 +1,26 @@
+#pragma once
+#include <windows.h>
+
+#include "framework/win/Application.h"
+
+// The clipboard format that marks data dragged out of a wallpaper list;
+// the list window refuses drops that carry it.
+extern UINT g_cfVarnelloList;
+// The shell's "TaskbarCreated" message, sent when the taskbar comes back.
+extern UINT g_uTaskbarCreatedMessage;
+
+// The application object: the start-up routine and the About command.
+class CVarnelloApp : public CApplication {
+public:
+    CVarnelloApp();
+
+    bool InitInstance() override;
+    // The parameters of the command line (set before Run, without the program name).
+    void SetArguments(std::vector<std::string> arguments) { m_arguments = std::move(arguments); }
+
+private:
+    bool RegisterDocumentTemplate();
+    void RunStartupActions();
+
+    std::vector<std::string> m_arguments;
+};

@@ -1,0 +1,70 @@
+#include "base/PathParts.h"
+
+#include <utility>
+
+#include "base/CodePage.h"
+
+namespace {
+
+std::function<std::string()> g_moduleFileNameSource;
+
+}  // namespace
+
+// The text after the last backslash; the whole text when there is none.
+std::string FileNamePart(const std::string& path) {
+    std::size_t slash = FindLastChar(path, '\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The text before the last backslash; empty when there is none.
+std::string FolderPart(const std::string& path) {
+    std::size_t slash = FindLastChar(path, '\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+// The text after the last dot, lower-cased; all of it when there is no dot.
+std::string ExtensionPart(const std::string& path) {
+    std::size_t dot = FindLastChar(path, '.');
+    std::string extension = dot == std::string::npos ? path : path.substr(dot + 1);
+    return CurrentCodePage().ToLower(extension);
+}
+
+// Base-10 text of a signed 32-bit value.
+std::string DecimalText(std::int32_t value) {
+    return std::to_string(static_cast<long long>(value));
+}
+
+// Cuts the run of trailing backslashes; the trail byte of a double-byte
+// character is never one of them.
+std::string TrimTrailingBackslashes(const std::string& text) {
+    const ICodePage& codePage = CurrentCodePage();
+    std::size_t end = 0;  // end of the last character that is not a backslash
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (codePage.IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) {
+            i += 2;
+            end = i;
+        } else {
+            if (text[i] != '\\')
+                end = i + 1;
+            ++i;
+        }
+    }
+    return text.substr(0, end);
+}
+
+// The folder of a module file name, without the backslash before the name.
+std::string ProgramFolderOf(const std::string& moduleFileName) {
+    return FolderPart(moduleFileName);
+}
+
+// The folder of the running program's file.
+std::string ProgramFolder() {
+    std::string moduleFileName = g_moduleFileNameSource ? g_moduleFileNameSource() : std::string();
+    return ProgramFolderOf(moduleFileName);
+}
+
+// Sets where the running program's file name comes from (empty: no name).
+void SetModuleFileNameSource(std::function<std::string()> source) {
+    g_moduleFileNameSource = std::move(source);
+}

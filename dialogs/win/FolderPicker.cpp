@@ -1,0 +1,106 @@
+#include "dialogs/win/FolderPicker.h"
+
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <cstring>
+
+namespace {
+
+bool IsTrailingBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+}  // namespace
+
+CFolderPicker::CFolderPicker() {
+    std::memset(m_szPath, 0, sizeof m_szPath);
+}
+
+CFolderPicker::~CFolderPicker() = default;
+
+int CFolderPicker::Browse(HWND owner) {
+    // The browser wants the folder without trailing blanks or backslash.
+    if (!m_strInitialFolder.empty()) {
+        while (!m_strInitialFolder.empty() && IsTrailingBlank(m_strInitialFolder.back()))
+            m_strInitialFolder.pop_back();
+        if (!m_strInitialFolder.empty() && m_strInitialFolder.back() == '\\')
+            m_strInitialFolder.pop_back();
+    }
+
+    IMalloc* allocator = nullptr;
+    if (FAILED(SHGetMalloc(&allocator)) || !allocator)
+        return 0;
+
+    BROWSEINFOA info = {};
+    LPITEMIDLIST root = nullptr;
+    if (!m_strRootFolder.empty()) {
+        IShellFolder* desktop = nullptr;
+        if (SUCCEEDED(SHGetDesktopFolder(&desktop)) && desktop) {
+            wchar_t wide[MAX_PATH] = {};
+            MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, m_strRootFolder.c_str(), -1, wide, MAX_PATH);
+            wide[MAX_PATH - 1] = L'\0';
+            HRESULT parsed = desktop->ParseDisplayName(nullptr, nullptr, wide, nullptr, &root, nullptr);
+            desktop->Release();
+            if (FAILED(parsed)) {
+                allocator->Release();
+                return 0;
+            }
+        }
+    }
+    info.hwndOwner = owner;
+    info.pidlRoot = root;
+    info.pszDisplayName = m_szPath;
+    info.lpszTitle = m_strPrompt.empty() ? "Open" : m_strPrompt.c_str();
+    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS | (m_bStatusText ? BIF_STATUSTEXT : 0);
+    info.lpfn = BrowseCallback;
+    info.lParam = reinterpret_cast<LPARAM>(this);
+
+    int result = 0;
+    LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
+    if (chosen) {
+        m_nImageIndex = info.iImage;
+        if (SHGetPathFromIDListA(chosen, m_szPath))
+            result = 1;
+        allocator->Free(chosen);
+    }
+    if (root)
+        allocator->Free(root);
+    allocator->Release();
+    return result;
+}
+
+bool CFolderPicker::OnSelectionChanged(const std::string& path, std::string& statusText) {
+    return true;
+}
+
+// Puts the initial folder and the caption on the browser when it opens, and
+// asks OnSelectionChanged about each new selection.
+int CALLBACK CFolderPicker::BrowseCallback(HWND hwnd, UINT message, LPARAM lParam, LPARAM data) {
+    auto* picker = reinterpret_cast<CFolderPicker*>(data);
+    if (!picker)
+        return 0;
+    switch (message) {
+    case BFFM_INITIALIZED:
+        if (!picker->m_strInitialFolder.empty())
+            SendMessageA(hwnd, BFFM_SETSELECTIONA, TRUE,
+                         reinterpret_cast<LPARAM>(picker->m_strInitialFolder.c_str()));
+        if (!picker->m_strCaption.empty())
+            SetWindowTextA(hwnd, picker->m_strCaption.c_str());
+        break;
+    case BFFM_SELCHANGED: {
+        char path[MAX_PATH] = {};
+        if (!SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(lParam), path))
+            path[0] = '\0';
+        std::string status;
+        bool enable = picker->OnSelectionChanged(path, status);
+        if (picker->m_bStatusText)
+            SendMessageA(hwnd, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(status.c_str()));
+        SendMessageA(hwnd, BFFM_ENABLEOK, 0, enable ? TRUE : FALSE);
+        break;
+    }
+    default:
+        break;
+    }
+    return 0;
+}

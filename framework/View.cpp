@@ -1,6 +1,0 @@
-#include "framework/View.h"
-
-void CView::SetDocument(CDocument* document) {
-    m_pDocument = document;
-    OnDocumentAttached();
-}

@@ -1,0 +1,142 @@
+#include "framework/win/DocumentFilesWin.h"
+
+#include <windows.h>
+
+#include "base/ByteStream.h"
+#include "base/FormatText.h"
+#include "framework/FrameworkTexts.h"
+#include "base/win/SystemText.h"
+#include "base/PathParts.h"
+
+namespace {
+
+// Reads a file through a buffer.
+class CFileSource : public IByteSource {
+public:
+    explicit CFileSource(HANDLE file) : m_file(file) {}
+    ~CFileSource() override { CloseHandle(m_file); }
+    std::size_t Read(void* buffer, std::size_t size) override {
+        std::size_t total = 0;
+        auto* out = static_cast<char*>(buffer);
+        while (total < size) {
+            if (m_pos == m_end) {
+                DWORD read = 0;
+                if (!ReadFile(m_file, m_buffer, sizeof m_buffer, &read, nullptr) || read == 0)
+                    break;
+                m_pos = 0;
+                m_end = read;
+            }
+            std::size_t chunk = m_end - m_pos;
+            if (chunk > size - total)
+                chunk = size - total;
+            memcpy(out + total, m_buffer + m_pos, chunk);
+            m_pos += chunk;
+            total += chunk;
+        }
+        return total;
+    }
+
+private:
+    HANDLE m_file;
+    char m_buffer[64 * 1024];
+    std::size_t m_pos = 0;
+    std::size_t m_end = 0;
+};
+
+// Writes a file through a buffer; remembers the first failure.
+class CFileSink : public IByteSink {
+public:
+    explicit CFileSink(HANDLE file) : m_file(file) {}
+    bool Write(const void* data, std::size_t size) override {
+        const char* in = static_cast<const char*>(data);
+        while (size > 0 && m_ok) {
+            std::size_t chunk = sizeof m_buffer - m_used;
+            if (chunk > size)
+                chunk = size;
+            memcpy(m_buffer + m_used, in, chunk);
+            m_used += chunk;
+            in += chunk;
+            size -= chunk;
+            if (m_used == sizeof m_buffer)
+                Flush();
+        }
+        return m_ok;
+    }
+    bool Flush() {
+        if (m_ok && m_used > 0) {
+            DWORD written = 0;
+            m_ok = WriteFile(m_file, m_buffer, static_cast<DWORD>(m_used), &written, nullptr) &&
+                   written == m_used;
+        }
+        m_used = 0;
+        return m_ok;
+    }
+
+private:
+    HANDLE m_file;
+    char m_buffer[64 * 1024];
+    std::size_t m_used = 0;
+    bool m_ok = true;
+};
+
+}  // namespace
+
+std::unique_ptr<IByteSource> CDocumentFilesWin::OpenForReading(const std::string& path,
+                                                               std::uint64_t& size,
+                                                               std::string& errorText) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
+            error == ERROR_INVALID_NAME || error == ERROR_BAD_NETPATH)
+            errorText = FormatText(texts::kFileNotFound, {path});
+        else
+            errorText = path + "\nThe file could not be opened.\n" + SystemErrorText(error);
+        return nullptr;
+    }
+    LARGE_INTEGER length = {};
+    GetFileSizeEx(file, &length);
+    size = static_cast<std::uint64_t>(length.QuadPart);
+    return std::make_unique<CFileSource>(file);
+}
+
+bool CDocumentFilesWin::WriteReplacing(const std::string& path,
+                                       const std::function<bool(IByteSink&)>& writer) {
+    std::string folder = FolderPart(path);
+    char temporary[MAX_PATH + 16] = {};
+    if (!GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "vld", 0, temporary))
+        return false;
+    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        DeleteFileA(temporary);
+        return false;
+    }
+    bool ok;
+    {
+        auto sink = std::make_unique<CFileSink>(file);
+        ok = writer(*sink) && sink->Flush();
+    }
+    ok = ok && FlushFileBuffers(file);
+    CloseHandle(file);
+    if (ok) {
+        // ReplaceFile keeps the old file's attributes and security; a new
+        // file is simply moved into place.
+        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+            ok = ReplaceFileA(path.c_str(), temporary, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                              nullptr, nullptr) ||
+                 MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        else
+            ok = MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    }
+    if (!ok)
+        DeleteFileA(temporary);
+    return ok;
+}
+
+bool CDocumentFilesWin::IsWritableFile(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_READONLY) &&
+           !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}

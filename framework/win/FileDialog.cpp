@@ -1,0 +1,101 @@
+#include "framework/win/FileDialog.h"
+
+#include <cderr.h>
+#include <commdlg.h>
+
+namespace {
+
+FileDialogOverride g_override;
+
+// "a|b|c|d||" -> "a\0b\0c\0d\0\0"
+std::string FilterForDialog(const std::string& filter) {
+    std::string result = filter;
+    for (char& c : result)
+        if (c == '|')
+            c = '\0';
+    if (result.empty() || result.back() != '\0')
+        result.push_back('\0');
+    result.push_back('\0');
+    return result;
+}
+
+FileDialogResult Run(const FileDialogOptions& options, bool open, std::vector<char>& buffer) {
+    std::string filter = FilterForDialog(options.filter);
+    buffer.assign(options.bufferSize + 2, '\0');
+    options.fileName.copy(buffer.data(), options.bufferSize - 1);
+
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = options.owner;
+    ofn.lpstrFilter = options.filter.empty() ? nullptr : filter.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = buffer.data();
+    ofn.nMaxFile = static_cast<DWORD>(options.bufferSize);
+    ofn.lpstrInitialDir = options.initialFolder.empty() ? nullptr : options.initialFolder.c_str();
+    ofn.lpstrTitle = options.title.empty() ? nullptr : options.title.c_str();
+    ofn.lpstrDefExt = options.defaultExtension.empty() ? nullptr : options.defaultExtension.c_str();
+    ofn.Flags = OFN_EXPLORER | OFN_ENABLESIZING | options.flags;
+
+    BOOL ok = open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
+    if (ok)
+        return FileDialogResult::Ok;
+    DWORD error = CommDlgExtendedError();
+    if (error == 0)
+        return FileDialogResult::Cancelled;
+    if (error == FNERR_BUFFERTOOSMALL)
+        return FileDialogResult::BufferTooSmall;
+    return FileDialogResult::Failed;
+}
+
+}  // namespace
+
+std::vector<std::string> SplitMultiSelection(const char* buffer, std::size_t size) {
+    std::vector<std::string> parts;
+    std::size_t pos = 0;
+    while (pos < size && buffer[pos] != '\0') {
+        std::size_t end = pos;
+        while (end < size && buffer[end] != '\0')
+            ++end;
+        parts.emplace_back(buffer + pos, end - pos);
+        pos = end + 1;
+    }
+    if (parts.size() <= 1)
+        return parts;
+    std::string folder = parts.front();
+    if (!folder.empty() && folder.back() != '\\')
+        folder += '\\';
+    std::vector<std::string> paths;
+    for (std::size_t i = 1; i < parts.size(); ++i)
+        paths.push_back(folder + parts[i]);
+    return paths;
+}
+
+void SetFileDialogOverride(FileDialogOverride handler) {
+    g_override = std::move(handler);
+}
+
+FileDialogResult AskOpenFiles(const FileDialogOptions& options, std::vector<std::string>& paths) {
+    if (g_override)
+        return g_override(options, false, paths);
+    std::vector<char> buffer;
+    FileDialogResult result = Run(options, true, buffer);
+    paths.clear();
+    if (result == FileDialogResult::Ok)
+        paths = SplitMultiSelection(buffer.data(), buffer.size());
+    return result;
+}
+
+FileDialogResult AskSaveFile(const FileDialogOptions& options, std::string& path) {
+    if (g_override) {
+        std::vector<std::string> paths;
+        FileDialogResult result = g_override(options, true, paths);
+        if (result == FileDialogResult::Ok)
+            path = paths.empty() ? std::string() : paths.front();
+        return result;
+    }
+    std::vector<char> buffer;
+    FileDialogResult result = Run(options, false, buffer);
+    if (result == FileDialogResult::Ok)
+        path = buffer.data();
+    return result;
+}

@@ -1,0 +1,6 @@
+#include "framework/win/View.h"
+
+void CView::SetDocument(CDocument* document) {
+    m_pDocument = document;
+    OnDocumentAttached();
+}

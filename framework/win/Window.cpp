@@ -1,0 +1,114 @@
+#include "framework/win/Window.h"
+
+namespace {
+// The window property that holds the window object of a subclassed control.
+const char kObjectProperty[] = "CWindow.Object";
+}
+
+CWindow::~CWindow() {
+    if (m_hWnd) {
+        HWND hwnd = m_hWnd;
+        Detach();
+        if (::IsWindow(hwnd))
+            ::DestroyWindow(hwnd);
+    }
+}
+
+bool CWindow::RegisterClass(const char* className, UINT style, HICON icon, HCURSOR cursor,
+                            HBRUSH background) {
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (GetClassInfoExA(instance, className, &wc))
+        return true;
+    wc.cbSize = sizeof wc;
+    wc.style = style;
+    wc.lpfnWndProc = ClassProc;
+    wc.hInstance = instance;
+    wc.hIcon = icon;
+    wc.hIconSm = icon;
+    wc.hCursor = cursor;
+    wc.hbrBackground = background;
+    wc.lpszClassName = className;
+    return RegisterClassExA(&wc) != 0;
+}
+
+bool CWindow::Create(DWORD exStyle, const char* className, const char* title, DWORD style, int x,
+                     int y, int width, int height, HWND parent, HMENU menuOrId) {
+    HWND hwnd = CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent,
+                                menuOrId, GetModuleHandleA(nullptr), this);
+    return hwnd != nullptr && hwnd == m_hWnd;
+}
+
+bool CWindow::Subclass(HWND hwnd) {
+    if (!hwnd || m_hWnd)
+        return false;
+    Attach(hwnd);
+    m_pPrevProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+    return m_pPrevProc != nullptr;
+}
+
+void CWindow::Destroy() {
+    if (m_hWnd)
+        ::DestroyWindow(m_hWnd);
+}
+
+CWindow* CWindow::FromHandle(HWND hwnd) {
+    return hwnd ? static_cast<CWindow*>(GetPropA(hwnd, kObjectProperty)) : nullptr;
+}
+
+LRESULT CWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefaultProc(message, wParam, lParam);
+}
+
+LRESULT CWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_pPrevProc)
+        return CallWindowProcA(m_pPrevProc, m_hWnd, message, wParam, lParam);
+    return DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+void CWindow::Attach(HWND hwnd) {
+    m_hWnd = hwnd;
+    SetPropA(hwnd, kObjectProperty, this);
+}
+
+void CWindow::Detach() {
+    if (!m_hWnd)
+        return;
+    if (m_pPrevProc) {
+        SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pPrevProc));
+        m_pPrevProc = nullptr;
+    }
+    RemovePropA(m_hWnd, kObjectProperty);
+    m_hWnd = nullptr;
+}
+
+LRESULT CWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_NCDESTROY)
+        return WindowProc(message, wParam, lParam);
+    LRESULT result = WindowProc(message, wParam, lParam);
+    Detach();
+    OnFinalMessage();
+    return result;
+}
+
+LRESULT CALLBACK CWindow::ClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CWindow* window = FromHandle(hwnd);
+    if (!window && message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        window = static_cast<CWindow*>(create->lpCreateParams);
+        if (window)
+            window->Attach(hwnd);
+    }
+    if (!window)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    return window->Dispatch(message, wParam, lParam);
+}
+
+LRESULT CALLBACK CWindow::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CWindow* window = FromHandle(hwnd);
+    if (!window)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    return window->Dispatch(message, wParam, lParam);
+}

@@ -1,0 +1,71 @@
+#include "view/win/FileFinderWin.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// The full path of a path (relative parts resolved), or the path itself.
+std::string FullPath(const std::string& path) {
+    DWORD size = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
+        return path;
+    std::vector<char> buffer(size + 1, '\0');
+    DWORD length = GetFullPathNameA(path.c_str(), size + 1, buffer.data(), nullptr);
+    if (length == 0 || length > size)
+        return path;
+    return std::string(buffer.data(), length);
+}
+
+}  // namespace
+
+// Lists folder + "\*.*". Entries carry the full path: the folder as a full
+// path (from the search pattern), then the name.
+bool CFileFinderWin::ListFolder(const std::string& folder,
+                                const std::function<void(const FolderEntry&)>& visit) {
+    std::string pattern = folder + "\\*.*";
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return false;
+    std::string root = FullPath(pattern);
+    std::size_t slash = root.find_last_of('\\');
+    root = slash == std::string::npos ? folder + "\\" : root.substr(0, slash + 1);
+    FolderEntry entry;
+    do {
+        entry.name = data.cFileName;
+        entry.path = root + entry.name;
+        entry.isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        visit(entry);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    return true;
+}
+
+// Volume serial number and file index of the folder the path leads to;
+// when the folder cannot be opened, its full path in capitals.
+std::string CFileFinderWin::FolderIdentity(const std::string& folder) {
+    HANDLE handle = CreateFileA(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) {
+        BY_HANDLE_FILE_INFORMATION info;
+        BOOL ok = GetFileInformationByHandle(handle, &info);
+        CloseHandle(handle);
+        if (ok && (info.nFileIndexHigh != 0 || info.nFileIndexLow != 0)) {
+            char key[64];
+            std::snprintf(key, sizeof key, "file:%08lx:%08lx%08lx",
+                          static_cast<unsigned long>(info.dwVolumeSerialNumber),
+                          static_cast<unsigned long>(info.nFileIndexHigh),
+                          static_cast<unsigned long>(info.nFileIndexLow));
+            return key;
+        }
+    }
+    std::string path = FullPath(folder);
+    while (path.size() > 1 && path.back() == '\\')
+        path.pop_back();
+    if (!path.empty())
+        CharUpperBuffA(path.data(), static_cast<DWORD>(path.size()));
+    return "path:" + path;
+}

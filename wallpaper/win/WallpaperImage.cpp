@@ -1,0 +1,304 @@
+#include "wallpaper/win/WallpaperImage.h"
+
+#include <objidl.h>
+#include <gdiplus.h>
+#include <shlwapi.h>
+
+#include "base/PathParts.h"
+
+using namespace Gdiplus;
+
+namespace {
+
+// GDI+ is shared by all image objects: started on first use, shut down
+// when the last object goes.
+int g_liveImages = 0;
+bool g_gdiplusStarted = false;
+ULONG_PTR g_gdiplusToken = 0;
+
+// Starts GDI+ unless it runs already; false when it cannot start.
+bool StartGdiplus() {
+    if (g_gdiplusStarted)
+        return true;
+    GdiplusStartupInput input;
+    if (GdiplusStartup(&g_gdiplusToken, &input, nullptr) != Ok)
+        return false;
+    g_gdiplusStarted = true;
+    return true;
+}
+
+// Converts an ANSI text to UTF-16.
+std::wstring Widen(const std::string& text) {
+    if (text.empty())
+        return std::wstring();
+    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                     nullptr, 0);
+    if (length <= 0)
+        return std::wstring();
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
+    return wide;
+}
+
+// Turns a GDI+ status into the HRESULT reported for it.
+HRESULT StatusToHResult(GpStatus status) {
+    switch (status) {
+    case Ok:
+        return S_OK;
+    case OutOfMemory:
+        return E_OUTOFMEMORY;
+    case Win32Error: {
+        DWORD error = GetLastError();
+        return error != ERROR_SUCCESS ? HRESULT_FROM_WIN32(error) : E_FAIL;
+    }
+    default:
+        return E_FAIL;
+    }
+}
+
+// Bits per pixel of a GDI+ pixel format.
+int FormatBits(PixelFormat format) {
+    return static_cast<int>((format >> 8) & 0xFF);
+}
+
+// Finds the encoder whose extension list ("*.BMP;*.DIB;*.RLE") holds the
+// extension of the path.
+bool FindEncoder(const std::string& path, CLSID& clsid) {
+    std::wstring extension = Widen(ExtensionPart(FileNamePart(path)));
+    if (extension.empty())
+        return false;
+    UINT count = 0, size = 0;
+    if (DllExports::GdipGetImageEncodersSize(&count, &size) != Ok || size == 0)
+        return false;
+    std::vector<BYTE> buffer(size);
+    ImageCodecInfo* codecs = reinterpret_cast<ImageCodecInfo*>(buffer.data());
+    if (DllExports::GdipGetImageEncoders(count, size, codecs) != Ok)
+        return false;
+    for (UINT i = 0; i < count; ++i) {
+        const WCHAR* list = codecs[i].FilenameExtension;
+        while (list && *list) {
+            const WCHAR* end = list;
+            while (*end && *end != L';')
+                ++end;
+            const WCHAR* name = list;
+            if (end - name >= 2 && name[0] == L'*' && name[1] == L'.')
+                name += 2;
+            if (CompareStringOrdinal(name, static_cast<int>(end - name), extension.c_str(),
+                                     static_cast<int>(extension.size()), TRUE) == CSTR_EQUAL) {
+                clsid = codecs[i].Clsid;
+                return true;
+            }
+            list = *end ? end + 1 : end;
+        }
+    }
+    return false;
+}
+
+// Frees a GDI+ bitmap when it goes out of scope.
+class CGpBitmapHolder {
+public:
+    ~CGpBitmapHolder() {
+        if (m_bitmap)
+            DllExports::GdipDisposeImage(m_bitmap);
+    }
+    GpBitmap* m_bitmap = nullptr;
+};
+
+// The colour table of an indexed GDI+ bitmap.
+bool ReadPalette(GpBitmap* bitmap, std::vector<std::uint32_t>& palette) {
+    INT size = 0;
+    if (DllExports::GdipGetImagePaletteSize(bitmap, &size) != Ok || size < 0 ||
+        static_cast<std::size_t>(size) < sizeof(ColorPalette))
+        return false;
+    std::vector<BYTE> buffer(static_cast<std::size_t>(size));
+    ColorPalette* colours = reinterpret_cast<ColorPalette*>(buffer.data());
+    if (DllExports::GdipGetImagePalette(bitmap, colours, size) != Ok)
+        return false;
+    palette.assign(colours->Entries, colours->Entries + std::min<UINT>(colours->Count, 256));
+    return true;
+}
+
+}  // namespace
+
+CWallpaperImage::CWallpaperImage() {
+    ++g_liveImages;
+}
+
+// Frees the bitmap; the last image object shuts GDI+ down.
+CWallpaperImage::~CWallpaperImage() {
+    Destroy();
+    if (--g_liveImages == 0 && g_gdiplusStarted) {
+        GdiplusShutdown(g_gdiplusToken);
+        g_gdiplusStarted = false;
+    }
+}
+
+// Drops the pixels and the palette.
+void CWallpaperImage::Destroy() {
+    if (m_bitmap)
+        DeleteObject(m_bitmap);
+    m_bitmap = nullptr;
+    m_bits = nullptr;
+    m_width = m_height = m_stride = m_bitsPerPixel = 0;
+    m_hasAlpha = false;
+    m_gdiplusFormat = 0;
+    m_palette.clear();
+}
+
+// Decodes the file with GDI+ (embedded colour management off) and copies
+// its pixels into a DIB section of the chosen depth.
+HRESULT CWallpaperImage::Load(const std::string& path) {
+    Destroy();
+    if (!StartGdiplus())
+        return E_FAIL;
+
+    CGpBitmapHolder source;
+    GpStatus status = DllExports::GdipCreateBitmapFromFile(Widen(path).c_str(), &source.m_bitmap);
+    if (status != Ok)
+        return StatusToHResult(status);
+
+    UINT width = 0, height = 0;
+    PixelFormat sourceFormat = 0;
+    if (DllExports::GdipGetImageWidth(source.m_bitmap, &width) != Ok ||
+        DllExports::GdipGetImageHeight(source.m_bitmap, &height) != Ok ||
+        DllExports::GdipGetImagePixelFormat(source.m_bitmap, &sourceFormat) != Ok ||
+        width == 0 || height == 0 || width > 0x7FFFFFFF || height > 0x7FFFFFFF)
+        return E_FAIL;
+
+    // The depth of the copy.
+    PixelFormat format = PixelFormat32bppRGB;
+    bool alpha = false;
+    if (sourceFormat & PixelFormatAlpha) {
+        format = PixelFormat32bppARGB;
+        alpha = true;
+    } else if (sourceFormat & PixelFormatGDI) {
+        format = sourceFormat;
+    }
+    int bits = FormatBits(format);
+
+    std::vector<std::uint32_t> palette;
+    if ((format & PixelFormatIndexed) && !ReadPalette(source.m_bitmap, palette))
+        return E_FAIL;
+
+    // The header, followed by the colour table or the 16-bit 5-6-5 masks.
+    std::vector<BYTE> infoBuffer(sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD));
+    BITMAPINFO* info = reinterpret_cast<BITMAPINFO*>(infoBuffer.data());
+    BITMAPINFOHEADER& header = info->bmiHeader;
+    header.biSize = sizeof(BITMAPINFOHEADER);
+    header.biWidth = static_cast<LONG>(width);
+    header.biHeight = -static_cast<LONG>(height);  // top-down rows
+    header.biPlanes = 1;
+    header.biBitCount = static_cast<WORD>(bits);
+    header.biCompression = BI_RGB;
+    if (format == PixelFormat16bppRGB565) {
+        header.biCompression = BI_BITFIELDS;
+        DWORD* masks = reinterpret_cast<DWORD*>(info->bmiColors);
+        masks[0] = 0xF800;
+        masks[1] = 0x07E0;
+        masks[2] = 0x001F;
+    }
+    if (!palette.empty()) {
+        header.biClrUsed = static_cast<DWORD>(palette.size());
+        for (std::size_t i = 0; i < palette.size(); ++i) {
+            RGBQUAD& quad = info->bmiColors[i];
+            quad.rgbBlue = static_cast<BYTE>(palette[i]);
+            quad.rgbGreen = static_cast<BYTE>(palette[i] >> 8);
+            quad.rgbRed = static_cast<BYTE>(palette[i] >> 16);
+            quad.rgbReserved = 0;
+        }
+    }
+
+    void* pixels = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    if (!bitmap || !pixels) {
+        if (bitmap)
+            DeleteObject(bitmap);
+        return E_OUTOFMEMORY;
+    }
+    int stride = static_cast<int>(((static_cast<std::uint64_t>(width) * bits + 31) / 32) * 4);
+
+    // GDI+ converts straight into the DIB section's rows.
+    GpRect rect(0, 0, static_cast<INT>(width), static_cast<INT>(height));
+    BitmapData data = {};
+    data.Width = width;
+    data.Height = height;
+    data.Stride = stride;
+    data.PixelFormat = format;
+    data.Scan0 = pixels;
+    status = DllExports::GdipBitmapLockBits(source.m_bitmap, &rect,
+                                            ImageLockModeRead | ImageLockModeUserInputBuf,
+                                            format, &data);
+    if (status == Ok)
+        status = DllExports::GdipBitmapUnlockBits(source.m_bitmap, &data);
+    if (status != Ok) {
+        DeleteObject(bitmap);
+        return StatusToHResult(status);
+    }
+
+    m_bitmap = bitmap;
+    m_bits = static_cast<std::uint8_t*>(pixels);
+    m_width = static_cast<int>(width);
+    m_height = static_cast<int>(height);
+    m_stride = stride;
+    m_bitsPerPixel = bits;
+    m_hasAlpha = alpha;
+    m_gdiplusFormat = static_cast<int>(format);
+    m_palette = std::move(palette);
+    return S_OK;
+}
+
+// Encodes the pixels with the encoder the extension selects, through a
+// stream on the target file so that a file that cannot be created is
+// reported with the system's reason.
+HRESULT CWallpaperImage::Save(const std::string& path) const {
+    if (IsNull() || !StartGdiplus())
+        return E_FAIL;
+    CLSID encoder;
+    if (!FindEncoder(path, encoder))
+        return E_FAIL;
+
+    CGpBitmapHolder image;
+    PixelFormat format = m_hasAlpha ? PixelFormat32bppARGB : m_gdiplusFormat;
+    GpStatus status = DllExports::GdipCreateBitmapFromScan0(m_width, m_height, m_stride, format,
+                                                            m_bits, &image.m_bitmap);
+    if (status != Ok)
+        return StatusToHResult(status);
+    if (!m_palette.empty()) {
+        std::vector<BYTE> buffer(sizeof(ColorPalette) + m_palette.size() * sizeof(ARGB));
+        ColorPalette* colours = reinterpret_cast<ColorPalette*>(buffer.data());
+        colours->Flags = 0;
+        colours->Count = static_cast<UINT>(m_palette.size());
+        for (std::size_t i = 0; i < m_palette.size(); ++i)
+            colours->Entries[i] = m_palette[i];
+        status = DllExports::GdipSetImagePalette(image.m_bitmap, colours);
+        if (status != Ok)
+            return StatusToHResult(status);
+    }
+
+    IStream* stream = nullptr;
+    HRESULT result = SHCreateStreamOnFileEx(Widen(path).c_str(),
+                                            STGM_WRITE | STGM_CREATE | STGM_SHARE_DENY_WRITE,
+                                            FILE_ATTRIBUTE_NORMAL, TRUE, nullptr, &stream);
+    if (FAILED(result))
+        return result;
+    status = DllExports::GdipSaveImageToStream(image.m_bitmap, stream, &encoder, nullptr);
+    result = StatusToHResult(status);
+    stream->Release();
+    return result;
+}
+
+// Draws the whole image scaled into the rectangle.
+void CWallpaperImage::StretchDraw(HDC dc, int x, int y, int width, int height) const {
+    if (IsNull())
+        return;
+    HDC memory = CreateCompatibleDC(dc);
+    if (!memory)
+        return;
+    HGDIOBJ previous = SelectObject(memory, m_bitmap);
+    int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, x, y, width, height, memory, 0, 0, m_width, m_height, SRCCOPY);
+    if (previousMode)
+        SetStretchBltMode(dc, previousMode);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+}
