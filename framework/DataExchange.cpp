@@ -91,8 +91,9 @@ std::optional<std::int32_t> CDataExchange::ParseInteger(const std::string& text,
     }
     if (i == end)
         return std::nullopt;
-    const std::int64_t limit = negative ? -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min())
-                                        : std::numeric_limits<std::int32_t>::max();
+    const std::int64_t limit =
+        negative ? -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min())
+                 : std::numeric_limits<std::int32_t>::max();
     std::int64_t magnitude = 0;
     bool tooBig = false;
     for (; i < end; ++i) {

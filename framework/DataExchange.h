@@ -47,7 +47,8 @@ public:
     // Reads a whole number: blanks around it, an optional sign, decimal
     // digits. Numbers beyond 32 bits come back as the nearest 32-bit limit
     // with `overflow` set; anything else gives none.
-    static std::optional<std::int32_t> ParseInteger(const std::string& text, bool* overflow = nullptr);
+    static std::optional<std::int32_t> ParseInteger(const std::string& text,
+                                                    bool* overflow = nullptr);
     // The range message with its two numbers put in.
     static std::string RangeMessage(std::int32_t min, std::int32_t max);
 

@@ -2,8 +2,8 @@
 
 #include "base/ByteStream.h"
 #include "base/FormatText.h"
-#include "framework/FrameworkTexts.h"
 #include "base/PathParts.h"
+#include "framework/FrameworkTexts.h"
 
 void CDocument::SetTitle(const std::string& title) {
     m_strTitle = title;

@@ -9,7 +9,8 @@ std::vector<RegistryEntry> FileTypeEntries(const std::string& programPath,
         {fileTypeId + "\\DefaultIcon", "", programPath + ",1"},
         {fileTypeId + "\\shell\\open\\command", "", program + " \"%1\""},
         {fileTypeId + "\\shell\\print\\command", "", program + " /p \"%1\""},
-        {fileTypeId + "\\shell\\printto\\command", "", program + " /pt \"%1\" \"%2\" \"%3\" \"%4\""},
+        {fileTypeId + "\\shell\\printto\\command", "",
+         program + " /pt \"%1\" \"%2\" \"%3\" \"%4\""},
     };
 }
 

@@ -57,7 +57,10 @@ public:
              unsigned style) override;
     void Answer(int answer) { m_script.push_back(answer); }
     const std::vector<Box>& Boxes() const { return m_boxes; }
-    void Clear() { m_boxes.clear(); m_script.clear(); }
+    void Clear() {
+        m_boxes.clear();
+        m_script.clear();
+    }
 
 private:
     std::vector<Box> m_boxes;

@@ -1,8 +1,8 @@
 #include "framework/RecentFileList.h"
 
-#include "framework/Profile.h"
 #include "base/CodePage.h"
 #include "base/PathParts.h"
+#include "framework/Profile.h"
 
 CRecentFileList::CRecentFileList(std::string section, std::string entryFormat, int size,
                                  int maxDisplayLength)
@@ -44,7 +44,8 @@ std::string CRecentFileList::Abbreviate(const std::string& path, std::size_t max
         rootLength = 2;
     } else if (folder.compare(0, 2, "\\\\") == 0) {
         std::size_t server = folder.find('\\', 2);
-        std::size_t share = server == std::string::npos ? std::string::npos : folder.find('\\', server + 1);
+        std::size_t share =
+            server == std::string::npos ? std::string::npos : folder.find('\\', server + 1);
         rootLength = share == std::string::npos ? folder.size() : share;
     }
     std::string root = folder.substr(0, rootLength) + "\\";

@@ -27,7 +27,8 @@ struct FuzzList {
 
 // Stops the run when a property does not hold.
 void Require(bool condition) {
-    if (!condition) std::abort();
+    if (!condition)
+        std::abort();
 }
 
 // True when the settings have their fresh values.
@@ -53,13 +54,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ListReadResult result = ReadList(source, list.target);
 
     switch (result.status) {
-        case ListReadStatus::UnknownSignature:
-        case ListReadStatus::EndOfFile:
-        case ListReadStatus::BadLength:
-            Require(list.store.RowCount() == 0 && IsFresh(list.target.GetSettings()));
-            return 0;
-        case ListReadStatus::Ok:
-            break;
+    case ListReadStatus::UnknownSignature:
+    case ListReadStatus::EndOfFile:
+    case ListReadStatus::BadLength:
+        Require(list.store.RowCount() == 0 && IsFresh(list.target.GetSettings()));
+        return 0;
+    case ListReadStatus::Ok:
+        break;
     }
     Require(result.version >= 1 && result.version <= 3);
 

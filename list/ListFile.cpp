@@ -6,8 +6,8 @@
 
 #include "base/ByteStream.h"
 #include "base/CodePage.h"
-#include "list/ListSettings.h"
 #include "base/PathParts.h"
+#include "list/ListSettings.h"
 #include "list/RowStore.h"
 #include "list/WallpaperItem.h"
 
@@ -29,7 +29,8 @@ constexpr std::size_t kWriteChunk = 64 * 1024;
 
 // Appends a 32-bit value, least significant byte first.
 void PutUInt32(std::string& out, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
 // Appends a signed 32-bit value in two's complement, little-endian.
@@ -39,7 +40,8 @@ void PutInt32(std::string& out, std::int32_t value) {
 
 // Appends a 64-bit value, least significant byte first.
 void PutUInt64(std::string& out, std::uint64_t value) {
-    for (int i = 0; i < 8; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    for (int i = 0; i < 8; ++i)
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
 // Appends a string: the shortest length prefix of the archive's form, then
@@ -65,7 +67,8 @@ void PutString(std::string& out, const std::string& text) {
 // Hands the collected bytes to the sink once there are enough of them (or
 // always, when final); false when the sink failed.
 bool Flush(IByteSink& sink, std::string& pending, bool final) {
-    if (pending.empty() || (!final && pending.size() < kWriteChunk)) return true;
+    if (pending.empty() || (!final && pending.size() < kWriteChunk))
+        return true;
     const bool ok = sink.Write(pending.data(), pending.size());
     pending.clear();
     return ok;
@@ -79,7 +82,8 @@ bool ReadExact(IByteSource& in, void* buffer, std::size_t size) {
     std::size_t done = 0;
     while (done < size) {
         const std::size_t got = in.Read(p + done, size - done);
-        if (got == 0) return false;
+        if (got == 0)
+            return false;
         done += got;
     }
     return true;
@@ -88,22 +92,26 @@ bool ReadExact(IByteSource& in, void* buffer, std::size_t size) {
 // Reads an unsigned little-endian value of the given width (1 to 8 bytes).
 bool ReadUnsigned(IByteSource& in, int width, std::uint64_t& value) {
     unsigned char bytes[8];
-    if (!ReadExact(in, bytes, static_cast<std::size_t>(width))) return false;
+    if (!ReadExact(in, bytes, static_cast<std::size_t>(width)))
+        return false;
     value = 0;
-    for (int i = width - 1; i >= 0; --i) value = (value << 8) | bytes[i];
+    for (int i = width - 1; i >= 0; --i)
+        value = (value << 8) | bytes[i];
     return true;
 }
 
 // Turns the 32 bits of a two's-complement value into the signed value.
 std::int32_t FromTwosComplement(std::uint32_t bits) {
-    if (bits <= 0x7FFFFFFFu) return static_cast<std::int32_t>(bits);
+    if (bits <= 0x7FFFFFFFu)
+        return static_cast<std::int32_t>(bits);
     return -static_cast<std::int32_t>(~bits) - 1;
 }
 
 // Reads a signed 32-bit little-endian value.
 ListReadStatus ReadInt32(IByteSource& in, std::int32_t& value) {
     std::uint64_t bits = 0;
-    if (!ReadUnsigned(in, 4, bits)) return ListReadStatus::EndOfFile;
+    if (!ReadUnsigned(in, 4, bits))
+        return ListReadStatus::EndOfFile;
     value = FromTwosComplement(static_cast<std::uint32_t>(bits));
     return ListReadStatus::Ok;
 }
@@ -112,33 +120,40 @@ ListReadStatus ReadInt32(IByteSource& in, std::int32_t& value) {
 ListReadStatus ReadStringLength(IByteSource& in, std::uint64_t& length, bool& wide) {
     wide = false;
     std::uint64_t value = 0;
-    if (!ReadUnsigned(in, 1, value)) return ListReadStatus::EndOfFile;
+    if (!ReadUnsigned(in, 1, value))
+        return ListReadStatus::EndOfFile;
     if (value < 0xFF) {
         length = value;
         return ListReadStatus::Ok;
     }
-    if (!ReadUnsigned(in, 2, value)) return ListReadStatus::EndOfFile;
+    if (!ReadUnsigned(in, 2, value))
+        return ListReadStatus::EndOfFile;
     if (value == 0xFFFE) {
         // The marker of the 16-bit form, followed by a length prefix of its own.
         wide = true;
-        if (!ReadUnsigned(in, 1, value)) return ListReadStatus::EndOfFile;
+        if (!ReadUnsigned(in, 1, value))
+            return ListReadStatus::EndOfFile;
         if (value < 0xFF) {
             length = value;
             return ListReadStatus::Ok;
         }
-        if (!ReadUnsigned(in, 2, value)) return ListReadStatus::EndOfFile;
+        if (!ReadUnsigned(in, 2, value))
+            return ListReadStatus::EndOfFile;
     }
     if (value < 0xFFFF) {
         length = value;
         return ListReadStatus::Ok;
     }
-    if (!ReadUnsigned(in, 4, value)) return ListReadStatus::EndOfFile;
+    if (!ReadUnsigned(in, 4, value))
+        return ListReadStatus::EndOfFile;
     if (value < 0xFFFFFFFFull) {
         length = value;
         return ListReadStatus::Ok;
     }
-    if (!ReadUnsigned(in, 8, value)) return ListReadStatus::EndOfFile;
-    if (value > 0x7FFFFFFF) return ListReadStatus::BadLength;
+    if (!ReadUnsigned(in, 8, value))
+        return ListReadStatus::EndOfFile;
+    if (value > 0x7FFFFFFF)
+        return ListReadStatus::BadLength;
     length = value;
     return ListReadStatus::Ok;
 }
@@ -151,7 +166,8 @@ bool ReadChunked(IByteSource& in, std::uint64_t count, std::string& bytes) {
         const std::size_t piece = count < kReadChunk ? static_cast<std::size_t>(count) : kReadChunk;
         const std::size_t old = bytes.size();
         bytes.resize(old + piece);
-        if (!ReadExact(in, &bytes[old], piece)) return false;
+        if (!ReadExact(in, &bytes[old], piece))
+            return false;
         count -= piece;
     }
     return true;
@@ -163,14 +179,17 @@ ListReadStatus ReadString(IByteSource& in, std::string& text) {
     std::uint64_t length = 0;
     bool wide = false;
     const ListReadStatus status = ReadStringLength(in, length, wide);
-    if (status != ListReadStatus::Ok) return status;
+    if (status != ListReadStatus::Ok)
+        return status;
 
     std::string bytes;
-    if (!ReadChunked(in, wide ? length * 2 : length, bytes)) return ListReadStatus::EndOfFile;
+    if (!ReadChunked(in, wide ? length * 2 : length, bytes))
+        return ListReadStatus::EndOfFile;
 
     if (!wide) {
         const std::size_t zero = bytes.find('\0');
-        if (zero != std::string::npos) bytes.resize(zero);
+        if (zero != std::string::npos)
+            bytes.resize(zero);
         text = std::move(bytes);
         return ListReadStatus::Ok;
     }
@@ -178,9 +197,10 @@ ListReadStatus ReadString(IByteSource& in, std::string& text) {
     std::u16string units;
     units.reserve(bytes.size() / 2);
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const char16_t unit = static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                                    (static_cast<unsigned char>(bytes[i + 1]) << 8));
-        if (unit == 0) break;
+        const char16_t unit = static_cast<char16_t>(
+            static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+        if (unit == 0)
+            break;
         units.push_back(unit);
     }
     text = CurrentCodePage().FromUtf16(units);
@@ -203,15 +223,19 @@ std::int32_t CountFromText(const std::string& text) {
     std::uint32_t value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
         value = value * 10u + static_cast<std::uint32_t>(text[i] - '0');
-    if (negative) value = 0u - value;
+    if (negative)
+        value = 0u - value;
     return FromTwosComplement(value);
 }
 
 // The position name of a version 1 or 2 record, with the older names renamed.
 std::string RenameOldPosition(const std::string& position) {
-    if (position == "Centered") return "Center";
-    if (position == "Stretched") return "Stretch";
-    if (position == "Tiled") return "Tile";
+    if (position == "Centered")
+        return "Center";
+    if (position == "Stretched")
+        return "Stretch";
+    if (position == "Tiled")
+        return "Tile";
     return position;
 }
 
@@ -220,12 +244,18 @@ ListReadStatus ReadVersion3(IByteSource& in, IListTarget& target) {
     std::int32_t interval = 0, hours = 0, minutes = 0, subfolders = 0;
     std::string position, folder;
     ListReadStatus s;
-    if ((s = ReadInt32(in, interval)) != ListReadStatus::Ok) return s;
-    if ((s = ReadInt32(in, hours)) != ListReadStatus::Ok) return s;
-    if ((s = ReadInt32(in, minutes)) != ListReadStatus::Ok) return s;
-    if ((s = ReadString(in, position)) != ListReadStatus::Ok) return s;
-    if ((s = ReadString(in, folder)) != ListReadStatus::Ok) return s;
-    if ((s = ReadInt32(in, subfolders)) != ListReadStatus::Ok) return s;
+    if ((s = ReadInt32(in, interval)) != ListReadStatus::Ok)
+        return s;
+    if ((s = ReadInt32(in, hours)) != ListReadStatus::Ok)
+        return s;
+    if ((s = ReadInt32(in, minutes)) != ListReadStatus::Ok)
+        return s;
+    if ((s = ReadString(in, position)) != ListReadStatus::Ok)
+        return s;
+    if ((s = ReadString(in, folder)) != ListReadStatus::Ok)
+        return s;
+    if ((s = ReadInt32(in, subfolders)) != ListReadStatus::Ok)
+        return s;
 
     CListSettings& settings = target.Settings();
     settings.SetIntervalChange(interval);
@@ -236,20 +266,26 @@ ListReadStatus ReadVersion3(IByteSource& in, IListTarget& target) {
     settings.SetIncludeSubfolders(subfolders);
 
     std::int32_t count = 0;
-    if ((s = ReadInt32(in, count)) != ListReadStatus::Ok) return s;
+    if ((s = ReadInt32(in, count)) != ListReadStatus::Ok)
+        return s;
     int row = 0;
     for (std::int32_t i = 0; i < count; ++i) {
         std::string path, itemPosition;
         std::int32_t applied = 0, pending = 0;
-        if ((s = ReadString(in, path)) != ListReadStatus::Ok) return s;
-        if ((s = ReadString(in, itemPosition)) != ListReadStatus::Ok) return s;
-        if ((s = ReadInt32(in, applied)) != ListReadStatus::Ok) return s;
-        if ((s = ReadInt32(in, pending)) != ListReadStatus::Ok) return s;
+        if ((s = ReadString(in, path)) != ListReadStatus::Ok)
+            return s;
+        if ((s = ReadString(in, itemPosition)) != ListReadStatus::Ok)
+            return s;
+        if ((s = ReadInt32(in, applied)) != ListReadStatus::Ok)
+            return s;
+        if ((s = ReadInt32(in, pending)) != ListReadStatus::Ok)
+            return s;
         std::string name = FileNamePart(path);
         std::string folderText = FolderPart(path);
         auto item = std::make_unique<CWallpaperItem>(std::move(path), std::move(itemPosition),
                                                      applied, pending);
-        if (target.InsertRow(row, name, folderText, std::move(item))) ++row;
+        if (target.InsertRow(row, name, folderText, std::move(item)))
+            ++row;
     }
     return ListReadStatus::Ok;
 }
@@ -258,27 +294,35 @@ ListReadStatus ReadVersion3(IByteSource& in, IListTarget& target) {
 ListReadStatus ReadOldVersion(IByteSource& in, IListTarget& target, int version) {
     std::int32_t count = 0;
     ListReadStatus s;
-    if ((s = ReadInt32(in, count)) != ListReadStatus::Ok) return s;
+    if ((s = ReadInt32(in, count)) != ListReadStatus::Ok)
+        return s;
     int row = 0;
     for (std::int32_t i = 0; i < count; ++i) {
         std::string name, folder, position;
         std::int32_t applied = 0, pending = 1;
-        if ((s = ReadString(in, name)) != ListReadStatus::Ok) return s;
-        if ((s = ReadString(in, folder)) != ListReadStatus::Ok) return s;
+        if ((s = ReadString(in, name)) != ListReadStatus::Ok)
+            return s;
+        if ((s = ReadString(in, folder)) != ListReadStatus::Ok)
+            return s;
         folder = TrimTrailingBackslashes(folder);
-        if ((s = ReadString(in, position)) != ListReadStatus::Ok) return s;
+        if ((s = ReadString(in, position)) != ListReadStatus::Ok)
+            return s;
         position = RenameOldPosition(position);
         if (version == 1) {
             std::string countText;
-            if ((s = ReadString(in, countText)) != ListReadStatus::Ok) return s;
+            if ((s = ReadString(in, countText)) != ListReadStatus::Ok)
+                return s;
             applied = CountFromText(countText);
         } else {
-            if ((s = ReadInt32(in, applied)) != ListReadStatus::Ok) return s;
-            if ((s = ReadInt32(in, pending)) != ListReadStatus::Ok) return s;
+            if ((s = ReadInt32(in, applied)) != ListReadStatus::Ok)
+                return s;
+            if ((s = ReadInt32(in, pending)) != ListReadStatus::Ok)
+                return s;
         }
         auto item = std::make_unique<CWallpaperItem>(folder + "\\" + name, std::move(position),
                                                      applied, pending);
-        if (target.InsertRow(row, name, folder, std::move(item))) ++row;
+        if (target.InsertRow(row, name, folder, std::move(item)))
+            ++row;
     }
     return ListReadStatus::Ok;
 }
@@ -328,13 +372,15 @@ bool WriteList(IByteSink& out, const CListSettings& settings, const IRowStore& r
     const int rowCount = rows.RowCount();
     std::int32_t itemCount = 0;
     for (int row = 0; row < rowCount; ++row)
-        if (rows.GetItem(row)) ++itemCount;
+        if (rows.GetItem(row))
+            ++itemCount;
     PutInt32(bytes, itemCount);
 
     bool ok = true;
     for (int row = 0; row < rowCount && ok; ++row) {
         const CWallpaperItem* item = rows.GetItem(row);
-        if (!item) continue;
+        if (!item)
+            continue;
         PutString(bytes, item->GetPath());
         PutString(bytes, item->GetPosition());
         PutInt32(bytes, item->GetCount());

@@ -57,8 +57,8 @@ void CMemoryRowStore::DeleteAllRows() {
 
 // The number of selected rows.
 int CMemoryRowStore::SelectedCount() const {
-    return static_cast<int>(std::count_if(m_rows.begin(), m_rows.end(),
-                                          [](const Row& r) { return (r.state & kRowSelected) != 0; }));
+    return static_cast<int>(std::count_if(
+        m_rows.begin(), m_rows.end(), [](const Row& r) { return (r.state & kRowSelected) != 0; }));
 }
 
 // The first selected row after `after`; -1 when there is none.

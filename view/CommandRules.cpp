@@ -80,5 +80,6 @@ bool HasListCommandRule(unsigned commandId) {
 
 // The row-count text of the status bar; the two tabs right-align it.
 std::string StatusCountText(int rowCount) {
-    return "\t\t" + DecimalText(rowCount) + (rowCount == 1 ? " Wallpaper File" : " Wallpaper Files");
+    return "\t\t" + DecimalText(rowCount) +
+           (rowCount == 1 ? " Wallpaper File" : " Wallpaper Files");
 }

@@ -4,9 +4,9 @@
 // When the list window's commands are enabled, as functions of the list's
 // row count and selected-row count; and the row-count text of the status bar.
 
-bool HasRows(int rowCount);                 // at least one row
-bool HasSelection(int selectedCount);       // at least one row selected
-bool HasSingleSelection(int selectedCount); // exactly one row selected
+bool HasRows(int rowCount);                  // at least one row
+bool HasSelection(int selectedCount);        // at least one row selected
+bool HasSingleSelection(int selectedCount);  // exactly one row selected
 
 // Whether the command with this id is enabled. Commands without a rule of
 // the list window are always enabled. The desktop flag steers Minimize All

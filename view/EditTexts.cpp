@@ -1,7 +1,8 @@
 #include "view/EditTexts.h"
 
 std::string RecycleErrorText(int errors) {
-    return "A total of " + std::to_string(errors) + " " + (errors == 1 ? "error was" : "errors were") +
+    return "A total of " + std::to_string(errors) + " " +
+           (errors == 1 ? "error was" : "errors were") +
            " encountered while attempting to\n"
            "recycle the selected files. Either the files were already\n"
            "removed, or they were locked by another process.\n"
@@ -11,9 +12,8 @@ std::string RecycleErrorText(int errors) {
 }
 
 std::string DeadFilesRemovedText(int removed) {
-    return std::to_string(removed) +
-           (removed == 1 ? " dead file removed from the active list."
-                         : " dead files removed from the active list.");
+    return std::to_string(removed) + (removed == 1 ? " dead file removed from the active list."
+                                                   : " dead files removed from the active list.");
 }
 
 std::string FolderNotFoundText(const std::string& folder) {

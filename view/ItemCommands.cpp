@@ -1,7 +1,7 @@
 #include "view/ItemCommands.h"
 
-#include "framework/Prompter.h"
 #include "base/PathParts.h"
+#include "framework/Prompter.h"
 #include "list/WallpaperItem.h"
 #include "list/WallpaperRows.h"
 #include "view/EditServices.h"

@@ -10,7 +10,8 @@ class IListEditHost;
 // Use: CItemCommands(host, services).SetPosition("Tile");
 class CItemCommands {
 public:
-    CItemCommands(IListEditHost& host, IEditServices& services) : m_host(host), m_services(services) {}
+    CItemCommands(IListEditHost& host, IEditServices& services)
+        : m_host(host), m_services(services) {}
 
     // Gives every selected row the position; marks the list when a row was
     // selected.

@@ -1,7 +1,7 @@
 #include "view/ProgramSettings.h"
 
-#include "framework/Profile.h"
 #include "base/PathParts.h"
+#include "framework/Profile.h"
 #include "view/SortOrder.h"
 
 namespace {
@@ -54,7 +54,7 @@ void CProgramSettings::Save(IProfile& profile, const ColumnWidths& columnWidths)
 CProgramSettings::ColumnWidths CProgramSettings::LoadColumnWidths(IProfile& profile) {
     ColumnWidths widths{};
     for (int column = 0; column < kColumnCount; ++column)
-        widths[column] = profile.GetInt(kSection, kColumnWidthNames[column],
-                                        kColumnWidthDefaults[column]);
+        widths[column] =
+            profile.GetInt(kSection, kColumnWidthNames[column], kColumnWidthDefaults[column]);
     return widths;
 }

@@ -26,17 +26,17 @@ public:
     static constexpr const char kWarnOnRecycle[] = "Warn On Recycle";
     static constexpr const char kSortAscending[] = "Sort Ascending";
     static constexpr const char kLastListFolder[] = "Last List Folder";
-    static constexpr const char kPreviewX[] = "Preview X";              // int, default 0
-    static constexpr const char kPreviewY[] = "Preview Y";              // int, default 0
-    static constexpr const char kWindowPos[] = "WindowPos";             // string, no default
-    static constexpr const char kLastDocument[] = "Last Document";      // string, default ""
-    static constexpr const char kRecentFileList[] = "Recent File List"; // section
-    static constexpr const char kRecentFileEntry[] = "File%d";          // File1 to File4
+    static constexpr const char kPreviewX[] = "Preview X";               // int, default 0
+    static constexpr const char kPreviewY[] = "Preview Y";               // int, default 0
+    static constexpr const char kWindowPos[] = "WindowPos";              // string, no default
+    static constexpr const char kLastDocument[] = "Last Document";       // string, default ""
+    static constexpr const char kRecentFileList[] = "Recent File List";  // section
+    static constexpr const char kRecentFileEntry[] = "File%d";           // File1 to File4
 
     // The list's columns: value names and default widths, columns 0 to 3.
     static constexpr int kColumnCount = 4;
-    static constexpr const char* kColumnWidthNames[kColumnCount] = {
-        "Col_Name", "Col_Path", "Col_Position", "Col_Count"};
+    static constexpr const char* kColumnWidthNames[kColumnCount] = {"Col_Name", "Col_Path",
+                                                                    "Col_Position", "Col_Count"};
     static constexpr std::int32_t kColumnWidthDefaults[kColumnCount] = {150, 200, 50, 42};
     using ColumnWidths = std::array<std::int32_t, kColumnCount>;
 

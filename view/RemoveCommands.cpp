@@ -1,9 +1,9 @@
 #include "view/RemoveCommands.h"
 
 #include "framework/Prompter.h"
+#include "framework/WaitCursor.h"
 #include "list/WallpaperItem.h"
 #include "list/WallpaperRows.h"
-#include "framework/WaitCursor.h"
 #include "view/EditServices.h"
 #include "view/EditTexts.h"
 #include "view/ListEditHost.h"

@@ -34,7 +34,8 @@ private:
     // Removes the selected rows one by one, the first selected row each
     // time, after calling beforeRemove with its item. Returns how many rows
     // went; last is the index the last removed row had.
-    int RemoveSelectedRows(const std::function<void(const CWallpaperItem*)>& beforeRemove, int& last);
+    int RemoveSelectedRows(const std::function<void(const CWallpaperItem*)>& beforeRemove,
+                           int& last);
     // Selects the row that followed the last removed one (or the new last row).
     void Reselect(int removed, int last);
 

@@ -1,7 +1,7 @@
 #include "view/WallpaperAdder.h"
 
-#include "list/ListSettings.h"
 #include "base/PathParts.h"
+#include "list/ListSettings.h"
 #include "list/WallpaperRows.h"
 #include "view/FolderScan.h"
 #include "view/ListEditHost.h"

@@ -26,11 +26,11 @@ TickAction OnTick(std::int32_t intervalChange);
 
 // What confirming the List Settings dialog does to the timer.
 enum class SettingsAction {
-    kNone,         // leave the timer as it is
-    kArm,          // start it with the new period
-    kRestart,      // kill it, then start it with the new period
-    kKill,         // stop it
-    kKillAndClear, // stop it and set the list's interval flag back to 0
+    kNone,          // leave the timer as it is
+    kArm,           // start it with the new period
+    kRestart,       // kill it, then start it with the new period
+    kKill,          // stop it
+    kKillAndClear,  // stop it and set the list's interval flag back to 0
 };
 // The action for the dialog's new flag, hours and minutes against the
 // values the list had before the dialog. Flags count as on when non-zero.

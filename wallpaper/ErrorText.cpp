@@ -37,9 +37,11 @@ std::string ErrorDescription(std::uint32_t code, const std::optional<std::string
     char buffer[64];
     std::uint16_t dispatchNumber = static_cast<std::uint16_t>(code - kDispatchErrorBase);
     if (code >= kDispatchErrorBase && code <= kDispatchErrorLast && dispatchNumber != 0)
-        std::snprintf(buffer, sizeof buffer, "IDispatch error #%d", static_cast<int>(dispatchNumber));
+        std::snprintf(buffer, sizeof buffer, "IDispatch error #%d",
+                      static_cast<int>(dispatchNumber));
     else
-        std::snprintf(buffer, sizeof buffer, "Unknown error 0x%0lX", static_cast<unsigned long>(code));
+        std::snprintf(buffer, sizeof buffer, "Unknown error 0x%0lX",
+                      static_cast<unsigned long>(code));
     return buffer;
 }
 

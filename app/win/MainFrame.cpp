@@ -1,10 +1,10 @@
 #include "app/win/MainFrame.h"
 
-#include "view/ProgramSettings.h"
-#include "framework/win/Application.h"
 #include "framework/Profile.h"
+#include "framework/win/Application.h"
 #include "list/VarnelloDoc.h"
 #include "res/resource.h"
+#include "view/ProgramSettings.h"
 #include "view/win/VarnelloView.h"
 
 namespace {
@@ -52,10 +52,10 @@ int CMainFrame::OnCreate(CREATESTRUCTA* create) {
     GetListView()->SetFrame(this);
 
     // 2. The toolbar, flat, with tooltips, at the top.
-    if (!m_wndToolBar.Create(GetHwnd(),
-                             WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP |
-                                 CCS_NODIVIDER,
-                             IDW_TOOLBAR, IDR_MAINFRAME))
+    if (!m_wndToolBar.Create(
+            GetHwnd(),
+            WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP | CCS_NODIVIDER,
+            IDW_TOOLBAR, IDR_MAINFRAME))
         return -1;
 
     // 3. Its normal and hot images.
@@ -99,6 +99,7 @@ void CMainFrame::OnClose() {
         lastDocument = document->GetPathName();
     }
     if (CApplication* app = CApplication::Get())
-        app->Profile().WriteString(CProgramSettings::kSection, CProgramSettings::kLastDocument, lastDocument);
+        app->Profile().WriteString(CProgramSettings::kSection, CProgramSettings::kLastDocument,
+                                   lastDocument);
     DestroyWindow(GetHwnd());
 }

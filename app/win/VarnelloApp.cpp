@@ -1,20 +1,20 @@
 #include "app/win/VarnelloApp.h"
 
-#include <commctrl.h>
 #include <ole2.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include "app/win/MainFrame.h"
-#include "view/ProgramSettings.h"
+#include "base/PathParts.h"
 #include "base/win/AnsiCodePage.h"
-#include "framework/win/MessageBoxPrompter.h"
 #include "framework/Profile.h"
+#include "framework/win/MessageBoxPrompter.h"
 #include "framework/win/ResourceText.h"
 #include "framework/win/ShellRegistration.h"
 #include "framework/win/SingleDocTemplate.h"
-#include "base/PathParts.h"
 #include "list/VarnelloDoc.h"
 #include "res/resource.h"
+#include "view/ProgramSettings.h"
 #include "view/win/VarnelloView.h"
 
 UINT g_cfVarnelloList = RegisterClipboardFormatA("Varnello_D53C4BE0_D072_11DC_95FF_0800200C9A66");
@@ -44,7 +44,8 @@ bool CVarnelloApp::InitInstance() {
 
     // 5. OLE, for drag and drop.
     if (FAILED(OleInitialize(nullptr))) {
-        ShowMessage(nullptr, LoadResourceString(IDS_OLE_INIT_FAILED), AppTitle(), mb::kOk | mb::kIconError);
+        ShowMessage(nullptr, LoadResourceString(IDS_OLE_INIT_FAILED), AppTitle(),
+                    mb::kOk | mb::kIconError);
         return false;
     }
 
@@ -107,7 +108,8 @@ void CVarnelloApp::RunStartupActions() {
     const char* section = CProgramSettings::kSection;
     if (profile.GetInt(section, CProgramSettings::kReloadLastList, 0) == 0)
         return;
-    std::string lastDocument = profile.GetString(section, CProgramSettings::kLastDocument, std::string());
+    std::string lastDocument =
+        profile.GetString(section, CProgramSettings::kLastDocument, std::string());
     if (lastDocument.empty())
         return;
     // Whatever happens, the steps below run on the list that is then open.

@@ -43,11 +43,13 @@ std::string CAnsiCodePage::FromUtf16(const std::u16string& text) const {
         return std::string();
     const wchar_t* wide = reinterpret_cast<const wchar_t*>(text.data());
     int wideLength = static_cast<int>(text.size());
-    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, wideLength, nullptr, 0, "?", nullptr);
+    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, wideLength, nullptr, 0,
+                                     "?", nullptr);
     if (length <= 0)
         return std::string();
     std::string result(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, wideLength, &result[0], length, "?", nullptr);
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, wideLength, &result[0], length, "?",
+                        nullptr);
     return result;
 }
 

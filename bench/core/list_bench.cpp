@@ -68,8 +68,8 @@ int main(int argc, char** argv) {
     auto start = Clock::now();
     for (int i = 0; i < items; ++i) {
         list.rows.AppendItem(std::make_unique<CWallpaperItem>(
-            RandomPath(random), kPositions[random() % 3], static_cast<std::int32_t>(random() % 1000),
-            static_cast<std::int32_t>(random() % 2)));
+            RandomPath(random), kPositions[random() % 3],
+            static_cast<std::int32_t>(random() % 1000), static_cast<std::int32_t>(random() % 2)));
     }
     Report("build list (AppendItem)", MillisecondsSince(start));
 
@@ -79,9 +79,11 @@ int main(int argc, char** argv) {
     for (int run = 0; run < 3; ++run) {
         CMemorySink sink;
         start = Clock::now();
-        if (!WriteList(sink, list.target.GetSettings(), list.store)) return 1;
+        if (!WriteList(sink, list.target.GetSettings(), list.store))
+            return 1;
         const double ms = MillisecondsSince(start);
-        if (ms < best) best = ms;
+        if (ms < best)
+            best = ms;
         bytes = sink.Bytes();
     }
     std::printf("file size: %zu bytes\n", bytes.size());
@@ -96,7 +98,8 @@ int main(int argc, char** argv) {
         std::string copy(bytes.begin(), bytes.end());
         checksum += static_cast<unsigned char>(copy[copy.size() / 2]);
         const double ms = MillisecondsSince(start);
-        if (ms < best) best = ms;
+        if (ms < best)
+            best = ms;
     }
     const double floorMs = best;
     Report("floor: copy the file's bytes (best of 3)", floorMs);
@@ -109,8 +112,10 @@ int main(int argc, char** argv) {
         start = Clock::now();
         const ListReadResult result = ReadList(source, loaded.target);
         const double ms = MillisecondsSince(start);
-        if (result.status != ListReadStatus::Ok || loaded.rows.Count() != items) return 1;
-        if (ms < best) best = ms;
+        if (result.status != ListReadStatus::Ok || loaded.rows.Count() != items)
+            return 1;
+        if (ms < best)
+            best = ms;
     }
     Report("read (ReadList, best of 3)", best);
     const double readMs = best;
@@ -142,7 +147,8 @@ int main(int argc, char** argv) {
     paths.reserve(static_cast<std::size_t>(adds));
     for (int i = 0; i < adds; ++i) {
         if (i % 10 == 9 && list.rows.Count() > 0)
-            paths.push_back(list.rows.Item(static_cast<int>(random() % list.rows.Count()))->GetPath());
+            paths.push_back(
+                list.rows.Item(static_cast<int>(random() % list.rows.Count()))->GetPath());
         else
             paths.push_back(RandomPath(random));
     }
@@ -152,7 +158,8 @@ int main(int argc, char** argv) {
         const int before = rows.Count();
         start = Clock::now();
         for (const std::string& path : paths)
-            if (!rows.IsInList(path)) rows.AppendNew(path, "Stretch");
+            if (!rows.IsInList(path))
+                rows.AppendNew(path, "Stretch");
         const double ms = MillisecondsSince(start);
         char what[96];
         std::snprintf(what, sizeof what, "add %d paths to a list of %d (%d new)", adds, before,

@@ -17,16 +17,16 @@
 #include <cstdlib>
 #include <string>
 
-#include "base/win/AnsiCodePage.h"
 #include "base/ByteStream.h"
+#include "base/win/AnsiCodePage.h"
 #include "framework/win/DocumentFilesWin.h"
 #include "list/ListFile.h"
 #include "list/ListSettings.h"
 #include "list/ListTarget.h"
 #include "list/MemoryRowStore.h"
 #include "list/WallpaperRows.h"
-#include "view/win/FileFinderWin.h"
 #include "view/FolderScan.h"
+#include "view/win/FileFinderWin.h"
 #include "view/win/ListControlRows.h"
 
 namespace {
@@ -43,7 +43,8 @@ const char* const kExtensions[] = {"jpg", "png", "bmp", "jpeg", "JPG"};
 std::string MakeFolder(int files) {
     char temp[MAX_PATH] = {};
     GetTempPathA(sizeof temp, temp);
-    std::string folder = std::string(temp) + "varnello-add-bench-" + std::to_string(GetCurrentProcessId());
+    std::string folder =
+        std::string(temp) + "varnello-add-bench-" + std::to_string(GetCurrentProcessId());
     CreateDirectoryA(folder.c_str(), nullptr);
     for (int i = 0; i < files; ++i) {
         char name[64];
@@ -106,8 +107,9 @@ double TimeScan(IRowStore& store, const std::string& folder, int expected, HWND 
 }
 
 HWND MakeListControl() {
-    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS,
-                                0, 0, 600, 400, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND list =
+        CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS,
+                        0, 0, 600, 400, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     const char* titles[] = {"Filename", "Path", "Position", "Count"};
     for (int i = 0; list && i < 4; ++i) {
         LVCOLUMNA column = {};
@@ -115,7 +117,8 @@ HWND MakeListControl() {
         column.cx = 120;
         column.pszText = const_cast<char*>(titles[i]);
         column.iSubItem = i;
-        SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
+        SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&column));
     }
     return list;
 }

@@ -12,16 +12,16 @@
 #include <cstdlib>
 #include <string>
 
-#include "base/win/AnsiCodePage.h"
 #include "base/ByteStream.h"
+#include "base/win/AnsiCodePage.h"
 #include "list/ListFile.h"
 #include "list/ListSettings.h"
 #include "list/ListTarget.h"
 #include "list/MemoryRowStore.h"
 #include "list/WallpaperItem.h"
 #include "list/WallpaperRows.h"
-#include "view/win/ListControlRows.h"
 #include "view/SortOrder.h"
+#include "view/win/ListControlRows.h"
 
 namespace {
 
@@ -39,7 +39,8 @@ std::string MakeListFile(int items) {
     for (int i = 0; i < items; ++i) {
         char path[128];
         unsigned number = static_cast<unsigned>(i) * 2654435761u % 10000000u;
-        std::snprintf(path, sizeof path, "C:\\Users\\Me\\Pictures\\Trip %03d\\IMG_%07u.jpg", i % 500, number);
+        std::snprintf(path, sizeof path, "C:\\Users\\Me\\Pictures\\Trip %03d\\IMG_%07u.jpg",
+                      i % 500, number);
         rows.AppendNew(path, positions[i % 3]);
     }
     CMemorySink sink;
@@ -49,7 +50,8 @@ std::string MakeListFile(int items) {
 }
 
 // Reads, sorts by every column and writes the list through the store; prints the times.
-void Measure(const char* name, IRowStore& store, const std::string& file, bool redrawOff, HWND list) {
+void Measure(const char* name, IRowStore& store, const std::string& file, bool redrawOff,
+             HWND list) {
     CWallpaperRows rows(store);
     CListTarget target(rows);
     auto start = Clock::now();
@@ -78,8 +80,8 @@ void Measure(const char* name, IRowStore& store, const std::string& file, bool r
     if (redrawOff)
         SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     double clear = MillisecondsSince(start);
-    std::printf("%-22s read %9.1f ms  sort (per column) %8.1f ms  write %8.1f ms  clear %8.1f ms\n", name,
-                read, sort, write, clear);
+    std::printf("%-22s read %9.1f ms  sort (per column) %8.1f ms  write %8.1f ms  clear %8.1f ms\n",
+                name, read, sort, write, clear);
 }
 
 }  // namespace
@@ -94,8 +96,9 @@ int main(int argc, char** argv) {
     CMemoryRowStore memory;
     Measure("in-memory rows", memory, file, false, nullptr);
 
-    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS,
-                                0, 0, 600, 400, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND list =
+        CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS,
+                        0, 0, 600, 400, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!list) {
         std::printf("no list control (no display?)\n");
         return 1;
@@ -107,7 +110,8 @@ int main(int argc, char** argv) {
         column.cx = 120;
         column.pszText = const_cast<char*>(titles[i]);
         column.iSubItem = i;
-        SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
+        SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&column));
     }
     CListControlRows control(list);
     Measure("list control", control, file, true, list);

@@ -11,7 +11,7 @@ class CAddFromFolderDlg : public CDialog {
 public:
     CAddFromFolderDlg();
 
-    std::string m_strFolderPath;          // edit 1000, plain text
+    std::string m_strFolderPath;            // edit 1000, plain text
     std::int32_t m_bIncludeSubfolders = 0;  // check box 1002
 
     // The browser's prompt and caption.

@@ -38,9 +38,11 @@ int CFolderPicker::Browse(HWND owner) {
         IShellFolder* desktop = nullptr;
         if (SUCCEEDED(SHGetDesktopFolder(&desktop)) && desktop) {
             wchar_t wide[MAX_PATH] = {};
-            MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, m_strRootFolder.c_str(), -1, wide, MAX_PATH);
+            MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, m_strRootFolder.c_str(), -1, wide,
+                                MAX_PATH);
             wide[MAX_PATH - 1] = L'\0';
-            HRESULT parsed = desktop->ParseDisplayName(nullptr, nullptr, wide, nullptr, &root, nullptr);
+            HRESULT parsed =
+                desktop->ParseDisplayName(nullptr, nullptr, wide, nullptr, &root, nullptr);
             desktop->Release();
             if (FAILED(parsed)) {
                 allocator->Release();
@@ -52,7 +54,8 @@ int CFolderPicker::Browse(HWND owner) {
     info.pidlRoot = root;
     info.pszDisplayName = m_szPath;
     info.lpszTitle = m_strPrompt.empty() ? "Open" : m_strPrompt.c_str();
-    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS | (m_bStatusText ? BIF_STATUSTEXT : 0);
+    info.ulFlags =
+        BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS | (m_bStatusText ? BIF_STATUSTEXT : 0);
     info.lpfn = BrowseCallback;
     info.lParam = reinterpret_cast<LPARAM>(this);
 

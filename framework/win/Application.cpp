@@ -1,12 +1,12 @@
 #include "framework/win/Application.h"
 
-#include "framework/win/FrameWindow.h"
 #include "framework/MemoryProfile.h"
 #include "framework/RecentFileList.h"
+#include "framework/StandardIds.h"
+#include "framework/win/FrameWindow.h"
 #include "framework/win/RegistryProfile.h"
 #include "framework/win/ResourceText.h"
 #include "framework/win/SingleDocTemplate.h"
-#include "framework/StandardIds.h"
 
 namespace {
 CApplication* g_application = nullptr;
@@ -89,7 +89,8 @@ void CApplication::UpdateRecentFileMenu(HMENU menu) {
     }
     for (int i = 0; i < m_pRecentFiles->Count(); ++i) {
         std::string text = m_pRecentFiles->MenuText(i);
-        InsertMenuA(menu, first + i, MF_BYPOSITION | MF_STRING, ID_FILE_MRU_FIRST + i, text.c_str());
+        InsertMenuA(menu, first + i, MF_BYPOSITION | MF_STRING, ID_FILE_MRU_FIRST + i,
+                    text.c_str());
     }
 }
 
@@ -276,7 +277,8 @@ void CApplication::OpenRecentFile(int index) {
     std::string path = m_pRecentFiles->Entry(index);
     OpenOutcome outcome = OpenDocumentFile(path);
     // An entry whose file is gone is taken off the list.
-    if (outcome != OpenOutcome::Opened && GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (outcome != OpenOutcome::Opened &&
+        GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
         for (int i = 0; i < m_pRecentFiles->Count(); ++i) {
             if (m_pRecentFiles->Entry(i) == path) {
                 m_pRecentFiles->Remove(i);

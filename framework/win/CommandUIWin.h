@@ -9,7 +9,8 @@ class CToolBar;
 // A menu item whose state an enabling rule sets.
 class CMenuItemUI : public CCommandUI {
 public:
-    CMenuItemUI(HMENU menu, UINT position, UINT id) : CCommandUI(id), m_menu(menu), m_position(position) {}
+    CMenuItemUI(HMENU menu, UINT position, UINT id)
+        : CCommandUI(id), m_menu(menu), m_position(position) {}
     void Enable(bool on) override;
     void SetCheck(int check) override;
     void SetText(const std::string& text) override;

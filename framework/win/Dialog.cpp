@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "framework/StandardIds.h"
 #include "framework/win/Application.h"
 #include "framework/win/ResourceText.h"
-#include "framework/StandardIds.h"
 
 namespace {
 
@@ -120,8 +120,8 @@ bool CDialog::CreateModeless(HWND owner) {
     if (m_hWnd)
         return false;
     m_bModal = false;
-    HWND hwnd = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nTemplateId), owner,
-                                   DialogProc, reinterpret_cast<LPARAM>(this));
+    HWND hwnd = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nTemplateId),
+                                   owner, DialogProc, reinterpret_cast<LPARAM>(this));
     if (!hwnd)
         return false;
     if (CApplication* app = CApplication::Get())
@@ -213,8 +213,9 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_INITDIALOG:
         return OnInitDialog() ? TRUE : FALSE;
     case WM_COMMAND:
-        return OnControlCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE
-                                                                                                 : FALSE;
+        return OnControlCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))
+                   ? TRUE
+                   : FALSE;
     case WM_KICKIDLE:
         UpdateDialogControls();
         SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, 0);

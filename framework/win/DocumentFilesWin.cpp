@@ -4,9 +4,9 @@
 
 #include "base/ByteStream.h"
 #include "base/FormatText.h"
-#include "framework/FrameworkTexts.h"
-#include "base/win/SystemText.h"
 #include "base/PathParts.h"
+#include "base/win/SystemText.h"
+#include "framework/FrameworkTexts.h"
 
 namespace {
 
@@ -126,9 +126,11 @@ bool CDocumentFilesWin::WriteReplacing(const std::string& path,
         if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
             ok = ReplaceFileA(path.c_str(), temporary, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
                               nullptr, nullptr) ||
-                 MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+                 MoveFileExA(temporary, path.c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
         else
-            ok = MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+            ok = MoveFileExA(temporary, path.c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     }
     if (!ok)
         DeleteFileA(temporary);

@@ -10,12 +10,12 @@
 // "Name|pattern|Name|pattern||".
 struct FileDialogOptions {
     HWND owner = nullptr;
-    std::string title;           // empty: the system's own
+    std::string title;  // empty: the system's own
     std::string filter;
     std::string defaultExtension;  // without the dot; empty: none
     std::string initialFolder;
-    std::string fileName;          // initial file name
-    DWORD flags = 0;               // on top of the explorer-style defaults
+    std::string fileName;               // initial file name
+    DWORD flags = 0;                    // on top of the explorer-style defaults
     std::size_t bufferSize = MAX_PATH;  // characters for the file name(s)
 };
 
@@ -29,8 +29,8 @@ FileDialogResult AskSaveFile(const FileDialogOptions& options, std::string& path
 
 // Replaces the system's dialogs (tests): the function sees the options and
 // whether it is the Save As dialog, and gives the result and the paths.
-using FileDialogOverride = std::function<FileDialogResult(const FileDialogOptions& options, bool save,
-                                                          std::vector<std::string>& paths)>;
+using FileDialogOverride = std::function<FileDialogResult(
+    const FileDialogOptions& options, bool save, std::vector<std::string>& paths)>;
 void SetFileDialogOverride(FileDialogOverride handler);
 
 // Splits a multi-selection result (folder, NUL, names, NUL NUL; or one full

@@ -2,16 +2,16 @@
 
 #include <shellapi.h>
 
+#include "framework/Document.h"
+#include "framework/StandardIds.h"
 #include "framework/win/Application.h"
 #include "framework/win/CommandUIWin.h"
-#include "framework/Document.h"
 #include "framework/win/ResourceText.h"
 #include "framework/win/SingleDocTemplate.h"
 #include "framework/win/StatusBar.h"
+#include "framework/win/SystemServicesWin.h"
 #include "framework/win/ToolBar.h"
 #include "framework/win/View.h"
-#include "framework/win/SystemServicesWin.h"
-#include "framework/StandardIds.h"
 
 const CommandEntry<CFrameWindow> CFrameWindow::kCommands[] = {
     {ID_VIEW_TOOLBAR, &CFrameWindow::OnViewToolBar, &CFrameWindow::OnUpdateViewToolBar},
@@ -30,15 +30,16 @@ bool CFrameWindow::LoadFrame(UINT resourceId, DWORD style, CSingleDocTemplate* d
     m_nResourceId = resourceId;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(resourceId));
-    if (!RegisterClass(m_strClassName.c_str(), CS_DBLCLKS, icon, LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)),
+    if (!RegisterClass(m_strClassName.c_str(), CS_DBLCLKS, icon,
+                       LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)),
                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
         return false;
     m_hAccel = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId));
     HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(resourceId));
     CApplication* app = CApplication::Get();
     std::string title = app ? app->AppTitle() : std::string();
-    if (!Create(0, m_strClassName.c_str(), title.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                CW_USEDEFAULT, nullptr, menu)) {
+    if (!Create(0, m_strClassName.c_str(), title.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu)) {
         if (menu)
             DestroyMenu(menu);
         return false;
@@ -378,11 +379,13 @@ void CFrameWindow::OnUpdateViewToolBar(CCommandUI& ui) {
 void CFrameWindow::OnViewStatusBar() {
     if (!m_pStatusBar || !m_pStatusBar->IsWindow())
         return;
-    ShowWindow(m_pStatusBar->GetHwnd(), IsWindowVisible(m_pStatusBar->GetHwnd()) ? SW_HIDE : SW_SHOW);
+    ShowWindow(m_pStatusBar->GetHwnd(),
+               IsWindowVisible(m_pStatusBar->GetHwnd()) ? SW_HIDE : SW_SHOW);
     RecalcLayout();
 }
 
 void CFrameWindow::OnUpdateViewStatusBar(CCommandUI& ui) {
     ui.Enable(m_pStatusBar != nullptr);
-    ui.SetCheck(m_pStatusBar && m_pStatusBar->IsWindow() && IsWindowVisible(m_pStatusBar->GetHwnd()));
+    ui.SetCheck(m_pStatusBar && m_pStatusBar->IsWindow() &&
+                IsWindowVisible(m_pStatusBar->GetHwnd()));
 }

@@ -101,6 +101,6 @@ private:
     bool m_bActivated = false;
     CToolBar* m_pToolBar = nullptr;
     CStatusBar* m_pStatusBar = nullptr;
-    std::string m_strTooltip;        // text handed to a tooltip
+    std::string m_strTooltip;  // text handed to a tooltip
     std::wstring m_strTooltipWide;
 };

@@ -36,8 +36,8 @@ std::int32_t CRegistryProfile::GetInt(const std::string& section, const std::str
     if (!key)
         return defaultValue;
     DWORD type = 0, value = 0, size = sizeof value;
-    LONG result = RegQueryValueExA(key, name.c_str(), nullptr, &type,
-                                   reinterpret_cast<BYTE*>(&value), &size);
+    LONG result =
+        RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
     RegCloseKey(key);
     if (result != ERROR_SUCCESS || type != REG_DWORD || size != sizeof value)
         return defaultValue;

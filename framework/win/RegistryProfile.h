@@ -19,8 +19,7 @@ public:
                         std::int32_t defaultValue) override;
     std::string GetString(const std::string& section, const std::string& name,
                           const std::string& defaultValue) override;
-    void WriteInt(const std::string& section, const std::string& name,
-                  std::int32_t value) override;
+    void WriteInt(const std::string& section, const std::string& name, std::int32_t value) override;
     void WriteString(const std::string& section, const std::string& name,
                      const std::string& value) override;
     void DeleteValue(const std::string& section, const std::string& name) override;

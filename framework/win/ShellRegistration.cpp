@@ -34,7 +34,8 @@ bool WriteEntry(const RegistryEntry& entry, bool& changed) {
         // Make sure the user's own key holds it, not only the machine's.
         HKEY own;
         std::string path = kClassesKey + entry.key;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &own) == ERROR_SUCCESS) {
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &own) ==
+            ERROR_SUCCESS) {
             RegCloseKey(own);
             return true;
         }
@@ -44,8 +45,8 @@ bool WriteEntry(const RegistryEntry& entry, bool& changed) {
     if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                         &handle, nullptr) != ERROR_SUCCESS)
         return false;
-    LONG result = RegSetValueExA(handle, entry.name.empty() ? nullptr : entry.name.c_str(), 0, REG_SZ,
-                                 reinterpret_cast<const BYTE*>(entry.value.c_str()),
+    LONG result = RegSetValueExA(handle, entry.name.empty() ? nullptr : entry.name.c_str(), 0,
+                                 REG_SZ, reinterpret_cast<const BYTE*>(entry.value.c_str()),
                                  static_cast<DWORD>(entry.value.size() + 1));
     RegCloseKey(handle);
     changed = true;
@@ -59,12 +60,15 @@ bool RegisterShellFileTypes(const std::string& programPath, const DocumentString
         return true;
     bool ok = true;
     bool changed = false;
-    for (const RegistryEntry& entry : FileTypeEntries(programPath, strings.fileTypeId, strings.fileTypeName))
+    for (const RegistryEntry& entry :
+         FileTypeEntries(programPath, strings.fileTypeId, strings.fileTypeName))
         ok = WriteEntry(entry, changed) && ok;
     std::string current;
     if (!strings.filterExtension.empty() &&
-        !(ReadClassesValue(strings.filterExtension, "", current) && current == strings.fileTypeId)) {
-        for (const RegistryEntry& entry : ExtensionEntries(strings.filterExtension, strings.fileTypeId))
+        !(ReadClassesValue(strings.filterExtension, "", current) &&
+          current == strings.fileTypeId)) {
+        for (const RegistryEntry& entry :
+             ExtensionEntries(strings.filterExtension, strings.fileTypeId))
             ok = WriteEntry(entry, changed) && ok;
     }
     if (changed)
@@ -79,11 +83,12 @@ void UnregisterShellFileTypes(const DocumentStrings& strings) {
     std::string extensionKey = kClassesKey + strings.filterExtension;
     HKEY handle;
     if (!strings.filterExtension.empty() &&
-        RegOpenKeyExA(HKEY_CURRENT_USER, extensionKey.c_str(), 0, KEY_QUERY_VALUE, &handle) == ERROR_SUCCESS) {
+        RegOpenKeyExA(HKEY_CURRENT_USER, extensionKey.c_str(), 0, KEY_QUERY_VALUE, &handle) ==
+            ERROR_SUCCESS) {
         char buffer[256] = {};
         DWORD size = sizeof buffer - 1;
-        bool ours = RegQueryValueExA(handle, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer),
-                                     &size) == ERROR_SUCCESS &&
+        bool ours = RegQueryValueExA(handle, nullptr, nullptr, nullptr,
+                                     reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS &&
                     strings.fileTypeId == buffer;
         RegCloseKey(handle);
         if (ours)

@@ -2,11 +2,11 @@
 
 #include <commdlg.h>
 
+#include "framework/RecentFileList.h"
 #include "framework/win/Application.h"
 #include "framework/win/DocumentFilesWin.h"
 #include "framework/win/FileDialog.h"
 #include "framework/win/FrameWindow.h"
-#include "framework/RecentFileList.h"
 #include "framework/win/ResourceText.h"
 #include "framework/win/View.h"
 
@@ -61,7 +61,8 @@ std::optional<std::string> CSingleDocTemplate::AskSavePath(const std::string& su
     options.owner = static_cast<HWND>(MessageOwner());
     options.filter = m_strings.FileDialogFilter();
     std::string extension = m_strings.filterExtension;
-    options.defaultExtension = !extension.empty() && extension[0] == '.' ? extension.substr(1) : extension;
+    options.defaultExtension =
+        !extension.empty() && extension[0] == '.' ? extension.substr(1) : extension;
     options.fileName = suggestedName;
     options.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
     std::string path;

@@ -9,14 +9,15 @@ bool CToolBar::Create(HWND parent, DWORD style, UINT id, UINT resourceId) {
     const void* data = loaded ? LockResource(loaded) : nullptr;
     if (!data)
         return false;
-    std::optional<ToolbarResource> parsed = ParseToolbarResource(data, SizeofResource(instance, resource));
+    std::optional<ToolbarResource> parsed =
+        ParseToolbarResource(data, SizeofResource(instance, resource));
     if (!parsed)
         return false;
     const ToolbarResource& layout = *parsed;
 
-    HWND hwnd = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", style, 0, 0, 0, 0, parent,
-                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), instance,
-                                nullptr);
+    HWND hwnd =
+        CreateWindowExA(0, TOOLBARCLASSNAMEA, "", style, 0, 0, 0, 0, parent,
+                        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), instance, nullptr);
     if (!hwnd || !Subclass(hwnd))
         return false;
     SendMessageA(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);

@@ -3,7 +3,7 @@
 namespace {
 // The window property that holds the window object of a subclassed control.
 const char kObjectProperty[] = "CWindow.Object";
-}
+}  // namespace
 
 CWindow::~CWindow() {
     if (m_hWnd) {

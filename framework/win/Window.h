@@ -17,8 +17,8 @@ public:
     static bool RegisterClass(const char* className, UINT style, HICON icon, HCURSOR cursor,
                               HBRUSH background);
     // Creates a window of a class registered with RegisterClass.
-    bool Create(DWORD exStyle, const char* className, const char* title, DWORD style, int x,
-                int y, int width, int height, HWND parent, HMENU menuOrId);
+    bool Create(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,
+                int width, int height, HWND parent, HMENU menuOrId);
     // Takes over an existing window (a control of the system's classes).
     bool Subclass(HWND hwnd);
     // Destroys the window.

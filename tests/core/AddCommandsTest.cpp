@@ -93,7 +93,8 @@ TEST_F(AddCommandsTest, ImageExtensionsAreTheFourExactly) {
 }
 
 TEST_F(AddCommandsTest, ScanAddsImageFilesInTheFileSystemsOrder) {
-    for (const char* name : {"photo.JPG", "photo.gif", "b.Jpeg", "photo.jpe", "photo.jpg.bak", "png"})
+    for (const char* name :
+         {"photo.JPG", "photo.gif", "b.Jpeg", "photo.jpe", "photo.jpg.bak", "png"})
         finder.File("C:\\Pics", name);
     host.settings.SetDefaultPosition("Tile");
     EXPECT_EQ(adder.AddFromFolder(finder, "C:\\Pics", false), 3);
@@ -150,8 +151,8 @@ TEST_F(AddCommandsTest, ALinkLoopIsScannedOnce) {
     finder.File("C:\\A", "a.jpg");
     finder.Folder("C:\\A", "B");
     finder.File("C:\\A\\B", "b.jpg");
-    finder.Link("C:\\A\\B", "back", "C:\\A");     // leads to the folder being scanned
-    finder.Link("C:\\A", "again", "C:\\A\\B");    // a second way into B
+    finder.Link("C:\\A\\B", "back", "C:\\A");   // leads to the folder being scanned
+    finder.Link("C:\\A", "again", "C:\\A\\B");  // a second way into B
     EXPECT_EQ(adder.AddFromFolder(finder, "C:\\A", true), 2);
     EXPECT_EQ(host.Names(), "a.jpg,b.jpg");
     EXPECT_EQ(finder.listed, std::vector<std::string>({"C:\\A", "C:\\A\\B"}));
@@ -170,7 +171,7 @@ TEST_F(AddCommandsTest, PickedFilesAreAddedWhateverTheirType) {
     host.settings.SetLastFolder("C:\\Old");
     int added = adder.AddPickedFiles({"C:\\Pics\\a.jpg", "D:\\Docs\\notes.txt", "C:\\Pics\\A.JPG"});
     EXPECT_EQ(added, 2);
-    EXPECT_EQ(host.Names(), "a.jpg,notes.txt,A.JPG");  // case-different paths are kept apart
+    EXPECT_EQ(host.Names(), "a.jpg,notes.txt,A.JPG");      // case-different paths are kept apart
     EXPECT_EQ(host.settings.GetLastFolder(), "D:\\Docs");  // the first one added
     EXPECT_EQ(host.sorts, 1);
     EXPECT_EQ(host.marks, 1);
@@ -242,7 +243,8 @@ TEST_F(AddCommandsTest, OpenContainingFolderOpensOrSaysWhatIsMissing) {
     items.OpenContainingFolder();
     EXPECT_EQ(services.opened.size(), 2u);
     ASSERT_EQ(prompter.Boxes().size(), 1u);
-    EXPECT_EQ(prompter.Boxes()[0].text, "The containing folder was not found!\n\nExpected Path: C:\\Gone");
+    EXPECT_EQ(prompter.Boxes()[0].text,
+              "The containing folder was not found!\n\nExpected Path: C:\\Gone");
     EXPECT_EQ(prompter.Boxes()[0].caption, "Path Not Found");
     EXPECT_EQ(prompter.Boxes()[0].style, 0x10u);
     EXPECT_EQ(host.marks, 0);

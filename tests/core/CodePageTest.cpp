@@ -15,8 +15,8 @@ TEST(Windows1252, ToLowerLettersOfBothHalves) {
 TEST(Windows1252, ToLowerChangesExactlyTheUpperCaseBytes) {
     CWindows1252CodePage cp;
     for (int c = 1; c < 256; ++c) {
-        bool upper = (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) ||
-                     c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9F;
+        bool upper = (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || c == 0x8A ||
+                     c == 0x8C || c == 0x8E || c == 0x9F;
         std::string in(1, static_cast<char>(c));
         EXPECT_EQ(cp.ToLower(in) != in, upper) << "byte " << c;
     }
@@ -62,10 +62,18 @@ TEST(LeadByteTable, LeadBytesOf932) {
 TEST(LeadByteTable, ToLowerLeavesTrailBytes) {
     const ICodePage& cp = CodePage932();
     // 0x82 0x60 is a full-width A; 0x83 0x41 has the trail byte "A".
-    EXPECT_EQ(cp.ToLower("AB\x83" "AC\x82\x60" "D"), "ab\x83" "Ac\x82\x60" "d");
+    EXPECT_EQ(cp.ToLower("AB\x83"
+                         "AC\x82\x60"
+                         "D"),
+              "ab\x83"
+              "Ac\x82\x60"
+              "d");
     EXPECT_EQ(cp.ToLower("\x95\\X"), "\x95\\x");
     // Single bytes above 0x7F stay; a lead byte at the end stands alone.
-    EXPECT_EQ(cp.ToLower("\xC0\xDE" "Q\x81"), "\xC0\xDE" "q\x81");
+    EXPECT_EQ(cp.ToLower("\xC0\xDE"
+                         "Q\x81"),
+              "\xC0\xDE"
+              "q\x81");
 }
 
 TEST(LeadByteTable, FromUtf16KeepsOnlyAscii) {

@@ -6,11 +6,27 @@ namespace {
 
 // Command ids of the list window, as the menus send them.
 enum : unsigned {
-    kAddFiles = 32771, kAddFolder = 32772, kRemoveSelected = 32774, kRemoveRecycle = 32775,
-    kRemoveDead = 32810, kRemoveAll = 32777, kCenter = 32798, kStretch = 32800, kTile = 32801,
-    kResetCount = 32782, kSelectAll = 32812, kListSettings = 32783, kApplySelected = 32788,
-    kApplyRandom = 32813, kClearWallpaper = 32791, kOpenFolder = 32792, kOptions = 32793,
-    kPreview = 32784, kMinimizeAll = 32785, kRestoreAll = 32786, kHelpContents = 32787,
+    kAddFiles = 32771,
+    kAddFolder = 32772,
+    kRemoveSelected = 32774,
+    kRemoveRecycle = 32775,
+    kRemoveDead = 32810,
+    kRemoveAll = 32777,
+    kCenter = 32798,
+    kStretch = 32800,
+    kTile = 32801,
+    kResetCount = 32782,
+    kSelectAll = 32812,
+    kListSettings = 32783,
+    kApplySelected = 32788,
+    kApplyRandom = 32813,
+    kClearWallpaper = 32791,
+    kOpenFolder = 32792,
+    kOptions = 32793,
+    kPreview = 32784,
+    kMinimizeAll = 32785,
+    kRestoreAll = 32786,
+    kHelpContents = 32787,
     kStatusPane = 129,
 };
 
@@ -41,9 +57,9 @@ TEST(CommandRules, RowCommands) {
 }
 
 TEST(CommandRules, CommandsWithoutARuleStayEnabled) {
-    const std::initializer_list<unsigned> ids = {kAddFiles, kAddFolder, kSelectAll, kListSettings,
-                                                 kClearWallpaper, kOptions, kPreview,
-                                                 kHelpContents, kStatusPane, 57600u};
+    const std::initializer_list<unsigned> ids = {
+        kAddFiles, kAddFolder, kSelectAll,    kListSettings, kClearWallpaper,
+        kOptions,  kPreview,   kHelpContents, kStatusPane,   57600u};
     for (unsigned id : ids) {
         EXPECT_TRUE(IsListCommandEnabled(id, 0, 0)) << id;
         EXPECT_TRUE(IsListCommandEnabled(id, 0, 0, true)) << id;

@@ -79,7 +79,11 @@ TEST_F(DataExchangeTest, TextThatIsNoNumberIsRefusedAndStopsTheTransfer) {
 }
 
 TEST_F(DataExchangeTest, NumbersOutsideTheRangeGetTheRangeMessage) {
-    struct Case { const char* text; std::int32_t min, max; const char* message; };
+    struct Case {
+        const char* text;
+        std::int32_t min, max;
+        const char* message;
+    };
     const Case cases[] = {
         {"4", 5, 200, "Please enter an integer between 5 and 200."},
         {"201", 5, 200, "Please enter an integer between 5 and 200."},

@@ -65,8 +65,16 @@ inline std::string V3File(std::int32_t interval, std::int32_t hours, std::int32_
 
 // The smallest version 3 file: an empty list with fresh settings, 43 bytes.
 inline std::string EmptyV3File() {
-    return std::string("\x0D" "VLD Version 3", 14) + std::string(12, '\0') +
-           std::string("\x07" "Stretch", 8) + std::string(1, '\0') + std::string(8, '\0');
+    return std::string(
+               "\x0D"
+               "VLD Version 3",
+               14) +
+           std::string(12, '\0') +
+           std::string(
+               "\x07"
+               "Stretch",
+               8) +
+           std::string(1, '\0') + std::string(8, '\0');
 }
 
 // ---- Files in memory ----
@@ -96,8 +104,9 @@ public:
         ++opens;
         auto it = files.find(path);
         if (it == files.end() || locked.count(path)) {
-            errorText = path + "\nCannot find this file.\nPlease verify that the correct path and "
-                               "file name are given.";
+            errorText = path +
+                        "\nCannot find this file.\nPlease verify that the correct path and "
+                        "file name are given.";
             return nullptr;
         }
         size = it->second.size();
@@ -204,7 +213,8 @@ inline std::string Snapshot(const CVarnelloDoc& doc, const CFakeListWindow& list
                list.store.GetText(i, 2) + "|" + list.store.GetText(i, 3);
         if (const CWallpaperItem* item = list.store.GetItem(i))
             out += " item=" + item->GetPath() + "|" + item->GetPosition() + "|" +
-                   std::to_string(item->GetCount()) + "|" + std::to_string(item->GetRandomPending());
+                   std::to_string(item->GetCount()) + "|" +
+                   std::to_string(item->GetRandomPending());
         out += "\n";
     }
     return out;
@@ -227,8 +237,9 @@ protected:
 
     // The list file at kOldPath: settings that are not fresh, two items.
     static std::string OldFile(std::int32_t firstCount = 3) {
-        return V3File(1, 2, 30, "Tile", "C:\\Pics", 1,
-                      {{"C:\\Pics\\a.jpg", "Center", firstCount, 0}, {"D:\\b.png", "Stretch", 0, 1}});
+        return V3File(
+            1, 2, 30, "Tile", "C:\\Pics", 1,
+            {{"C:\\Pics\\a.jpg", "Center", firstCount, 0}, {"D:\\b.png", "Stretch", 0, 1}});
     }
 
     // Opens the old list and changes it as the user would (row 0 applied once

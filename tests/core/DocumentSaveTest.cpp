@@ -26,9 +26,9 @@ TEST_F(DocumentSave, SaveWritesTheListInRowOrderAndClearsTheMark) {
     EXPECT_TRUE(manager.FileSave());
     EXPECT_TRUE(prompter.Boxes().empty());
     EXPECT_EQ(host.files.files[kOldPath],
-              S8("VLD Version 3") + I32(1) + I32(2) + I32(30) + S8("Tile") + S8("C:\\Pics") + I32(1) +
-                  I32(2) + S8("C:\\Pics\\a.jpg") + S8("Center") + I32(4) + I32(0) + S8("D:\\b.png") +
-                  S8("Stretch") + I32(0) + I32(1));
+              S8("VLD Version 3") + I32(1) + I32(2) + I32(30) + S8("Tile") + S8("C:\\Pics") +
+                  I32(1) + I32(2) + S8("C:\\Pics\\a.jpg") + S8("Center") + I32(4) + I32(0) +
+                  S8("D:\\b.png") + S8("Stretch") + I32(0) + I32(1));
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), "old.vld");
     EXPECT_EQ(doc.GetPathName(), kOldPath);
@@ -44,10 +44,8 @@ TEST_F(DocumentSave, FailedSaveKeepsTheOldFileAndTheChanges) {
         bool failReplace;
     };
     const Failure failures[] = {
-        {"nothing written", 0, false},
-        {"inside the signature", 5, false},
-        {"inside the records", 60, false},
-        {"one byte short", 100, false},
+        {"nothing written", 0, false},        {"inside the signature", 5, false},
+        {"inside the records", 60, false},    {"one byte short", 100, false},
         {"replacing the old file", -1, true},
     };
     for (const Failure& failure : failures) {

@@ -27,7 +27,10 @@ public:
     bool WarnOnRecycle() override { return warnOnRecycle; }
     void SortNow() override { ++sorts; }
     void MarkModified() override { ++marks; }
-    void BeginBulkUpdate() override { ++bulkDepth; ++bulkUpdates; }
+    void BeginBulkUpdate() override {
+        ++bulkDepth;
+        ++bulkUpdates;
+    }
     void EndBulkUpdate() override { --bulkDepth; }
 
     // Appends rows for the paths with the given count.
@@ -61,7 +64,7 @@ public:
     bool warnOnRecycle = true;
     int sorts = 0;
     int marks = 0;
-    int bulkDepth = 0;    // above 0 while the list does not redraw
+    int bulkDepth = 0;  // above 0 while the list does not redraw
     int bulkUpdates = 0;
 };
 
@@ -78,7 +81,10 @@ public:
         return failRecycle.count(path) ? 1026 : 0;
     }
     void OpenFolder(const std::string& folder) override { opened.push_back(folder); }
-    void BeginWaitCursor() override { ++waitDepth; ++waitShown; }
+    void BeginWaitCursor() override {
+        ++waitDepth;
+        ++waitShown;
+    }
     void EndWaitCursor() override { --waitDepth; }
 
     std::set<std::string> missing;

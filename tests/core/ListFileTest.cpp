@@ -31,31 +31,50 @@ std::atomic<std::size_t> g_largestAllocation{0};
 
 // Allocates with malloc, noting the size while watching.
 void* WatchedAlloc(std::size_t size) {
-    if (g_watchAllocations && size > g_largestAllocation) g_largestAllocation = size;
+    if (g_watchAllocations && size > g_largestAllocation)
+        g_largestAllocation = size;
     return std::malloc(size ? size : 1);
 }
 }  // namespace
 
 void* operator new(std::size_t size) {
-    if (void* p = WatchedAlloc(size)) return p;
+    if (void* p = WatchedAlloc(size))
+        return p;
     throw std::bad_alloc();
 }
 void* operator new[](std::size_t size) {
-    if (void* p = WatchedAlloc(size)) return p;
+    if (void* p = WatchedAlloc(size))
+        return p;
     throw std::bad_alloc();
 }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return WatchedAlloc(size); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return WatchedAlloc(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return WatchedAlloc(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    return WatchedAlloc(size);
+}
 // GCC takes the free() inside a replaced operator delete for a mismatch.
 #if defined(__GNUC__) && !defined(__clang__) && __GNUC__ >= 11
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 #endif
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
 
 namespace {
 
@@ -65,7 +84,8 @@ namespace {
 std::string I32(std::int32_t value) {
     const std::uint32_t v = static_cast<std::uint32_t>(value);
     std::string out;
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
     return out;
 }
 
@@ -86,22 +106,35 @@ std::string Utf16(const std::u16string& text) {
 
 // The smallest version 3 file: an empty list with fresh settings.
 const std::string kEmptyV3(
-    "\x0D" "VLD Version 3"
+    "\x0D"
+    "VLD Version 3"
     "\x00\x00\x00\x00"  // interval change off
     "\x00\x00\x00\x00"  // 0 hours
     "\x00\x00\x00\x00"  // 0 minutes
-    "\x07" "Stretch"    // default position
-    "\x00"              // empty last folder
-    "\x00\x00\x00\x00"  // include subfolders off
-    "\x00\x00\x00\x00", // no items
+    "\x07"
+    "Stretch"            // default position
+    "\x00"               // empty last folder
+    "\x00\x00\x00\x00"   // include subfolders off
+    "\x00\x00\x00\x00",  // no items
     43);
 
-const std::string kSigV1("\x0D" "VLD Version 1", 14);
-const std::string kSigV2("\x0D" "VLD Version 2", 14);
-const std::string kSigV3("\x0D" "VLD Version 3", 14);
+const std::string kSigV1(
+    "\x0D"
+    "VLD Version 1",
+    14);
+const std::string kSigV2(
+    "\x0D"
+    "VLD Version 2",
+    14);
+const std::string kSigV3(
+    "\x0D"
+    "VLD Version 3",
+    14);
 
 // A version 3 file with fresh settings up to (not including) the item count.
-std::string FreshV3Head() { return kEmptyV3.substr(0, 39); }
+std::string FreshV3Head() {
+    return kEmptyV3.substr(0, 39);
+}
 
 // A target that records every call, for the order of the reader's steps.
 class CRecordingTarget : public IListTarget {
@@ -224,20 +257,34 @@ TEST_F(ListFileTest, WritesSettingsAndRecordsInRowOrderLittleEndian) {
     s.SetDefaultPosition("Tile");
     s.SetLastFolder("D:\\W");
     s.SetIncludeSubfolders(1);
-    rows.InsertRow(0, "a.jpg", "C:\\P", std::make_unique<CWallpaperItem>("C:\\P\\a.jpg", "Odd", -3, 0));
+    rows.InsertRow(0, "a.jpg", "C:\\P",
+                   std::make_unique<CWallpaperItem>("C:\\P\\a.jpg", "Odd", -3, 0));
     rows.InsertRow(1, "b.png", "", std::make_unique<CWallpaperItem>("b.png", "Center", 70000, 1));
 
     const std::string expected = std::string(
-        "\x0D" "VLD Version 3"
+        "\x0D"
+        "VLD Version 3"
         "\x01\x00\x00\x00"
         "\x04\x03\x02\x01"
         "\xFE\xFF\xFF\xFF"
-        "\x04" "Tile"
-        "\x04" "D:\\W"
+        "\x04"
+        "Tile"
+        "\x04"
+        "D:\\W"
         "\x01\x00\x00\x00"
         "\x02\x00\x00\x00"
-        "\x0A" "C:\\P\\a.jpg" "\x03" "Odd" "\xFD\xFF\xFF\xFF" "\x00\x00\x00\x00"
-        "\x05" "b.png" "\x06" "Center" "\x70\x11\x01\x00" "\x01\x00\x00\x00",
+        "\x0A"
+        "C:\\P\\a.jpg"
+        "\x03"
+        "Odd"
+        "\xFD\xFF\xFF\xFF"
+        "\x00\x00\x00\x00"
+        "\x05"
+        "b.png"
+        "\x06"
+        "Center"
+        "\x70\x11\x01\x00"
+        "\x01\x00\x00\x00",
         14 + 12 + 5 + 5 + 8 + (11 + 4 + 8) + (6 + 7 + 8));
     EXPECT_EQ(Write(), expected);
 }
@@ -245,13 +292,23 @@ TEST_F(ListFileTest, WritesSettingsAndRecordsInRowOrderLittleEndian) {
 TEST_F(ListFileTest, RecordsFollowTheDisplayedOrder) {
     rows.AppendNew("C:\\b.jpg", "Tile");
     rows.AppendNew("C:\\a.jpg", "Tile");
-    store.SortRows([](const CWallpaperItem* a, const CWallpaperItem* b, std::intptr_t) {
-        return a->GetPath().compare(b->GetPath());
-    }, 0);
+    store.SortRows([](const CWallpaperItem* a, const CWallpaperItem* b,
+                      std::intptr_t) { return a->GetPath().compare(b->GetPath()); },
+                   0);
     const std::string bytes = Write();
     const std::string records = bytes.substr(43);
-    EXPECT_EQ(records, std::string("\x08" "C:\\a.jpg" "\x04" "Tile" "\x00\x00\x00\x00" "\x01\x00\x00\x00"
-                                   "\x08" "C:\\b.jpg" "\x04" "Tile" "\x00\x00\x00\x00" "\x01\x00\x00\x00",
+    EXPECT_EQ(records, std::string("\x08"
+                                   "C:\\a.jpg"
+                                   "\x04"
+                                   "Tile"
+                                   "\x00\x00\x00\x00"
+                                   "\x01\x00\x00\x00"
+                                   "\x08"
+                                   "C:\\b.jpg"
+                                   "\x04"
+                                   "Tile"
+                                   "\x00\x00\x00\x00"
+                                   "\x01\x00\x00\x00",
                                    2 * 22));
 }
 
@@ -298,9 +355,9 @@ TEST_F(ListFileTest, WriteReportsAFailingSink) {
 TEST_F(ListFileTest, ReadsVersion3SettingsAndItems) {
     FillWithOldList();
     const std::string file = kSigV3 + I32(1) + I32(2) + I32(30) + S8("Center") + S8("E:\\Walls") +
-                             I32(1) + I32(3) + S8("C:\\Pics\\a.jpg") + S8("Tiled") + I32(-4) + I32(0) +
-                             S8("C:\\x.jpg") + S8("Stretch") + I32(0) + I32(1) + S8("loose.bmp") +
-                             S8("Weird") + I32(7) + I32(5);
+                             I32(1) + I32(3) + S8("C:\\Pics\\a.jpg") + S8("Tiled") + I32(-4) +
+                             I32(0) + S8("C:\\x.jpg") + S8("Stretch") + I32(0) + I32(1) +
+                             S8("loose.bmp") + S8("Weird") + I32(7) + I32(5);
     const ListReadResult result = Read(file);
     EXPECT_EQ(result.status, ListReadStatus::Ok);
     EXPECT_EQ(result.signature, "VLD Version 3");
@@ -331,7 +388,9 @@ TEST_F(ListFileTest, ZeroOrNegativeItemCountGivesAnEmptyList) {
             FillWithOldList();
             const std::string head = version == 1 ? kSigV1 : version == 2 ? kSigV2 : FreshV3Head();
             // Bytes after the count are never read.
-            const ListReadResult result = Read(head + I32(count) + "\x05" "junk");
+            const ListReadResult result = Read(head + I32(count) +
+                                               "\x05"
+                                               "junk");
             EXPECT_EQ(result.status, ListReadStatus::Ok);
             EXPECT_EQ(result.version, version);
             ExpectEmptyAndFresh();
@@ -340,7 +399,8 @@ TEST_F(ListFileTest, ZeroOrNegativeItemCountGivesAnEmptyList) {
 }
 
 TEST_F(ListFileTest, BytesAfterTheLastRecordAreNotRead) {
-    const std::string file = FreshV3Head() + I32(1) + S8("C:\\a.jpg") + S8("Tile") + I32(1) + I32(0);
+    const std::string file =
+        FreshV3Head() + I32(1) + S8("C:\\a.jpg") + S8("Tile") + I32(1) + I32(0);
     const std::string bytes = file + "trailing";
     CMemorySource source(bytes);
     CRecordingTarget recorder;
@@ -352,8 +412,8 @@ TEST_F(ListFileTest, BytesAfterTheLastRecordAreNotRead) {
 }
 
 TEST_F(ListFileTest, ARefusedRowDoesNotLeaveAGap) {
-    const std::string file = FreshV3Head() + I32(2) + S8("C:\\a.jpg") + S8("Tile") + I32(1) + I32(0) +
-                             S8("C:\\b.jpg") + S8("Tile") + I32(1) + I32(0);
+    const std::string file = FreshV3Head() + I32(2) + S8("C:\\a.jpg") + S8("Tile") + I32(1) +
+                             I32(0) + S8("C:\\b.jpg") + S8("Tile") + I32(1) + I32(0);
     CMemorySource source(file);
     CRecordingTarget recorder;
     recorder.refuseNext = true;
@@ -367,10 +427,9 @@ TEST_F(ListFileTest, ARefusedRowDoesNotLeaveAGap) {
 
 TEST_F(ListFileTest, Version2RecordTrimsTheFolderAndRenamesThePosition) {
     FillWithOldList();
-    const std::string file = kSigV2 + I32(4) +
-                             S8("a.jpg") + S8("C:\\Pics\\\\") + S8("Tiled") + I32(3) + I32(0) +
-                             S8("b.jpg") + S8("\\\\") + S8("Centered") + I32(-7) + I32(1) +
-                             S8("c.jpg") + S8("D:\\") + S8("Stretched") + I32(0) + I32(2) +
+    const std::string file = kSigV2 + I32(4) + S8("a.jpg") + S8("C:\\Pics\\\\") + S8("Tiled") +
+                             I32(3) + I32(0) + S8("b.jpg") + S8("\\\\") + S8("Centered") + I32(-7) +
+                             I32(1) + S8("c.jpg") + S8("D:\\") + S8("Stretched") + I32(0) + I32(2) +
                              S8("sub\\d.jpg") + S8("E:\\W") + S8("tiled") + I32(1) + I32(1);
     const ListReadResult result = Read(file);
     EXPECT_EQ(result.status, ListReadStatus::Ok);
@@ -392,13 +451,25 @@ TEST_F(ListFileTest, Version1CountTextAndPendingFlag) {
         int count;
     };
     const Case cases[] = {
-        {"12abc", 12}, {" -3", -3}, {"x", 0}, {"", 0}, {"+7", 7}, {"\t\n\v\f\r 42", 42},
-        {"- 5", 0}, {"--5", 0}, {"0012", 12}, {"2147483647", 2147483647},
-        {"-2147483648", INT32_MIN}, {"2147483648", INT32_MIN}, {"4294967297", 1},
-        {"99999999999999999999", 1661992959}, {"-1", -1},
+        {"12abc", 12},
+        {" -3", -3},
+        {"x", 0},
+        {"", 0},
+        {"+7", 7},
+        {"\t\n\v\f\r 42", 42},
+        {"- 5", 0},
+        {"--5", 0},
+        {"0012", 12},
+        {"2147483647", 2147483647},
+        {"-2147483648", INT32_MIN},
+        {"2147483648", INT32_MIN},
+        {"4294967297", 1},
+        {"99999999999999999999", 1661992959},
+        {"-1", -1},
     };
     std::string file = kSigV1 + I32(static_cast<std::int32_t>(std::size(cases)));
-    for (const Case& c : cases) file += S8("a.jpg") + S8("C:\\P") + S8("Stretched") + S8(c.text);
+    for (const Case& c : cases)
+        file += S8("a.jpg") + S8("C:\\P") + S8("Stretched") + S8(c.text);
     ASSERT_EQ(Read(file).status, ListReadStatus::Ok);
     ASSERT_EQ(store.RowCount(), static_cast<int>(std::size(cases)));
     for (int i = 0; i < store.RowCount(); ++i) {
@@ -408,7 +479,8 @@ TEST_F(ListFileTest, Version1CountTextAndPendingFlag) {
 }
 
 TEST_F(ListFileTest, Version1RecordLikeTheExample) {
-    const std::string file = kSigV1 + I32(1) + S8("a.jpg") + S8("C:\\Pics\\\\") + S8("Centered") + S8("12abc");
+    const std::string file =
+        kSigV1 + I32(1) + S8("a.jpg") + S8("C:\\Pics\\\\") + S8("Centered") + S8("12abc");
     const ListReadResult result = Read(file);
     EXPECT_EQ(result.status, ListReadStatus::Ok);
     EXPECT_EQ(result.version, 1);
@@ -416,14 +488,22 @@ TEST_F(ListFileTest, Version1RecordLikeTheExample) {
 }
 
 TEST_F(ListFileTest, OlderFileSavedAgainBecomesVersion3WithFreshSettings) {
-    const std::string v1 = kSigV1 + I32(1) + S8("a.jpg") + S8("C:\\Pics\\\\") + S8("Tiled") + S8("12abc");
+    const std::string v1 =
+        kSigV1 + I32(1) + S8("a.jpg") + S8("C:\\Pics\\\\") + S8("Tiled") + S8("12abc");
     ASSERT_EQ(Read(v1).status, ListReadStatus::Ok);
     const std::string expected = kEmptyV3.substr(0, 39) + std::string(
-        "\x01\x00\x00\x00"
-        "\x0D" "C:\\Pics\\a.jpg" "\x04" "Tile" "\x0C\x00\x00\x00" "\x01\x00\x00\x00", 4 + 14 + 5 + 8);
+                                                              "\x01\x00\x00\x00"
+                                                              "\x0D"
+                                                              "C:\\Pics\\a.jpg"
+                                                              "\x04"
+                                                              "Tile"
+                                                              "\x0C\x00\x00\x00"
+                                                              "\x01\x00\x00\x00",
+                                                              4 + 14 + 5 + 8);
     EXPECT_EQ(Write(), expected);
 
-    const std::string v2 = kSigV2 + I32(1) + S8("a.jpg") + S8("C:\\Pics\\") + S8("Tiled") + I32(12) + I32(1);
+    const std::string v2 =
+        kSigV2 + I32(1) + S8("a.jpg") + S8("C:\\Pics\\") + S8("Tiled") + I32(12) + I32(1);
     ASSERT_EQ(Read(v2).status, ListReadStatus::Ok);
     EXPECT_EQ(Write(), expected);
 }
@@ -432,9 +512,9 @@ TEST_F(ListFileTest, TrailingBackslashesStepOverDoubleByteCharacters) {
     // Code page 932: 0x95 0x5C is one character whose trail byte is a backslash.
     const CLeadByteTableCodePage cp932({0x81, 0x9F, 0xE0, 0xFC});
     CScopedCodePage scoped(cp932);
-    const std::string file = kSigV2 + I32(2) +
-                             S8("a.jpg") + S8("C:\\\x95\x5C\\\\") + S8("Tile") + I32(0) + I32(1) +
-                             S8("b.jpg") + S8("C:\\\x95\x5C") + S8("Tile") + I32(0) + I32(1);
+    const std::string file = kSigV2 + I32(2) + S8("a.jpg") + S8("C:\\\x95\x5C\\\\") + S8("Tile") +
+                             I32(0) + I32(1) + S8("b.jpg") + S8("C:\\\x95\x5C") + S8("Tile") +
+                             I32(0) + I32(1);
     ASSERT_EQ(Read(file).status, ListReadStatus::Ok);
     ExpectRow(0, "C:\\\x95\x5C\\a.jpg", "Tile", 0, 1, "a.jpg", "C:\\\x95\x5C");
     ExpectRow(1, "C:\\\x95\x5C\\b.jpg", "Tile", 0, 1, "b.jpg", "C:\\\x95\x5C");
@@ -444,15 +524,29 @@ TEST_F(ListFileTest, TrailingBackslashesStepOverDoubleByteCharacters) {
 
 TEST_F(ListFileTest, UnknownSignatureReadsNothingMoreAndTouchesNothing) {
     const std::string bad[] = {
-        std::string("\x0D" "VLD Version 4", 14), std::string("\x0D" "vld version 3", 14),
-        std::string("\x0E" "VLD Version 3 ", 15), std::string("\x0C" "VLD Version ", 13),
-        std::string("\x00", 1), std::string("\x0D" "VLD Version 0", 14),
+        std::string("\x0D"
+                    "VLD Version 4",
+                    14),
+        std::string("\x0D"
+                    "vld version 3",
+                    14),
+        std::string("\x0E"
+                    "VLD Version 3 ",
+                    15),
+        std::string("\x0C"
+                    "VLD Version ",
+                    13),
+        std::string("\x00", 1),
+        std::string("\x0D"
+                    "VLD Version 0",
+                    14),
     };
     for (const std::string& signature : bad) {
         SCOPED_TRACE(signature);
         CRecordingTarget recorder;
         recorder.settings.SetHours(5);
-        const std::string file = signature + I32(1) + S8("a.jpg") + S8("C:\\P") + S8("Tile") + S8("1");
+        const std::string file =
+            signature + I32(1) + S8("a.jpg") + S8("C:\\P") + S8("Tile") + S8("1");
         CMemorySource source(file);
         const ListReadResult result = ReadList(source, recorder);
         EXPECT_EQ(result.status, ListReadStatus::UnknownSignature);
@@ -465,7 +559,11 @@ TEST_F(ListFileTest, UnknownSignatureReadsNothingMoreAndTouchesNothing) {
     }
 
     FillWithOldList();
-    EXPECT_EQ(Read(std::string("\x0D" "VLD Version 9", 14) + I32(0)).status,
+    EXPECT_EQ(Read(std::string("\x0D"
+                               "VLD Version 9",
+                               14) +
+                   I32(0))
+                  .status,
               ListReadStatus::UnknownSignature);
     EXPECT_EQ(store.RowCount(), 1);
     EXPECT_EQ(target.GetSettings().GetHours(), 9);
@@ -473,7 +571,11 @@ TEST_F(ListFileTest, UnknownSignatureReadsNothingMoreAndTouchesNothing) {
 }
 
 TEST_F(ListFileTest, SignatureTextEndsAtItsFirstZero) {
-    const std::string file = std::string("\x10" "VLD Version 3\0xy", 17) + kEmptyV3.substr(14);
+    const std::string file = std::string(
+                                 "\x10"
+                                 "VLD Version 3\0xy",
+                                 17) +
+                             kEmptyV3.substr(14);
     const ListReadResult result = Read(file);
     EXPECT_EQ(result.status, ListReadStatus::Ok);
     EXPECT_EQ(result.signature, "VLD Version 3");
@@ -501,7 +603,9 @@ TEST_F(ListFileTest, ReadsEveryLengthForm) {
         std::string("\xFF\xFE\xFF\x0D", 4) + w,
         std::string("\xFF\xFE\xFF\xFF\x0D\x00", 6) + w,
         std::string("\xFF\xFE\xFF\xFF\xFF\xFF\x0D\x00\x00\x00", 10) + w,
-        std::string("\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x0D\x00\x00\x00\x00\x00\x00\x00", 18) + w,
+        std::string("\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x0D\x00\x00\x00\x00\x00\x00\x00",
+                    18) +
+            w,
     };
     for (const std::string& signature : forms) {
         SCOPED_TRACE(signature.size());
@@ -535,22 +639,32 @@ TEST_F(ListFileTest, SixteenBitTextIsConvertedToTheCodePage) {
     // Windows-1252, the default: é and € have bytes, a CJK character does not.
     const std::string head = FreshV3Head().substr(0, 26);
     const std::string tail = kEmptyV3.substr(34);
-    ASSERT_EQ(Read(head + std::string("\xFF\xFE\xFF\x04", 4) + Utf16(u"\u00E9\u20AC\u4E00a") + tail).status,
+    ASSERT_EQ(Read(head + std::string("\xFF\xFE\xFF\x04", 4) + Utf16(u"\u00E9\u20AC\u4E00a") + tail)
+                  .status,
               ListReadStatus::Ok);
     EXPECT_EQ(target.GetSettings().GetDefaultPosition(), "\xE9\x80?a");
 
     // The conversion goes through the code page in force, up to the first zero.
     const CCountingCodePage counting;
     CScopedCodePage scoped(counting);
-    ASSERT_EQ(Read(head + std::string("\xFF\xFE\xFF\x05", 4) + Utf16(std::u16string(u"ab\0cd", 5)) + tail)
-                  .status,
-              ListReadStatus::Ok);
+    ASSERT_EQ(
+        Read(head + std::string("\xFF\xFE\xFF\x05", 4) + Utf16(std::u16string(u"ab\0cd", 5)) + tail)
+            .status,
+        ListReadStatus::Ok);
     EXPECT_EQ(target.GetSettings().GetDefaultPosition(), "<2>");
 }
 
 TEST_F(ListFileTest, EightBitTextEndsAtItsFirstZero) {
-    const std::string file = FreshV3Head() + I32(1) + std::string("\x0A" "C:\\a\0b.jpg", 11) +
-                             std::string("\x04" "Ti\0e", 5) + I32(0) + I32(1);
+    const std::string file = FreshV3Head() + I32(1) +
+                             std::string(
+                                 "\x0A"
+                                 "C:\\a\0b.jpg",
+                                 11) +
+                             std::string(
+                                 "\x04"
+                                 "Ti\0e",
+                                 5) +
+                             I32(0) + I32(1);
     ASSERT_EQ(Read(file).status, ListReadStatus::Ok);
     ExpectRow(0, "C:\\a", "Ti", 0, 1, "a", "C:");
 }
@@ -567,8 +681,10 @@ TEST_F(ListFileTest, EightByteLengthAbove7FFFFFFFIsBadLength) {
         // As the signature, as a settings string, in the 16-bit form, in a record.
         const std::string files[] = {
             std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 7) + q + "abc",
-            FreshV3Head().substr(0, 26) + std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 7) + q + "abc",
-            FreshV3Head().substr(0, 26) + std::string("\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 10) + q,
+            FreshV3Head().substr(0, 26) + std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 7) + q +
+                "abc",
+            FreshV3Head().substr(0, 26) +
+                std::string("\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 10) + q,
             kSigV2 + I32(1) + S8("a.jpg") + std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 7) + q,
         };
         for (const std::string& file : files) {
@@ -582,10 +698,11 @@ TEST_F(ListFileTest, EightByteLengthAbove7FFFFFFFIsBadLength) {
 TEST_F(ListFileTest, HugeLengthInASmallFileIsEndOfFileWithoutAllocatingIt) {
     const std::string head = FreshV3Head().substr(0, 26);
     const std::string files[] = {
-        head + std::string("\xFF\xFF\xFF\xFE\xFF\xFF\xFF", 7) + "abc",                          // 4 GiB
-        head + std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x7F\0\0\0\0", 15) + "abc",  // 2 GiB
-        head + std::string("\xFF\xFE\xFF\xFF\xFF\xFF\xFE\xFF\xFF\xFF", 10) + "abcd",              // 8 GiB
-        std::string("\xFF\xFF\xFF\x00\x00\x00\x10", 7) + "VLD",                                // 256 MiB
+        head + std::string("\xFF\xFF\xFF\xFE\xFF\xFF\xFF", 7) + "abc",  // 4 GiB
+        head + std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x7F\0\0\0\0", 15) +
+            "abc",                                                                    // 2 GiB
+        head + std::string("\xFF\xFE\xFF\xFF\xFF\xFF\xFE\xFF\xFF\xFF", 10) + "abcd",  // 8 GiB
+        std::string("\xFF\xFF\xFF\x00\x00\x00\x10", 7) + "VLD",                       // 256 MiB
     };
     for (const std::string& file : files) {
         FillWithOldList();
@@ -602,13 +719,13 @@ TEST_F(ListFileTest, HugeLengthInASmallFileIsEndOfFileWithoutAllocatingIt) {
 TEST_F(ListFileTest, TruncationAtEveryByteIsEndOfFileAndLeavesAFreshEmptyList) {
     const std::string files[] = {
         kSigV3 + I32(1) + I32(2) + I32(3) + S8("Tile") + S8("D:\\W") + I32(1) + I32(3) +
-            S8("C:\\a.jpg") + S8("Center") + I32(5) + I32(0) +
-            std::string("\xFF\x2C\x01", 3) + std::string(300, 'p') + S8("Tile") + I32(-1) + I32(1) +
+            S8("C:\\a.jpg") + S8("Center") + I32(5) + I32(0) + std::string("\xFF\x2C\x01", 3) +
+            std::string(300, 'p') + S8("Tile") + I32(-1) + I32(1) +
             std::string("\xFF\xFE\xFF\x05", 4) + Utf16(u"x.jpg") + S8("") + I32(0) + I32(1),
         kSigV2 + I32(2) + S8("a.jpg") + S8("C:\\P\\") + S8("Tiled") + I32(4) + I32(0) +
             S8("b.jpg") + S8("C:\\Q") + S8("Stretch") + I32(1) + I32(1),
-        kSigV1 + I32(2) + S8("a.jpg") + S8("C:\\P\\") + S8("Tiled") + S8("12") +
-            S8("b.jpg") + S8("C:\\Q") + S8("Centered") + S8("-3"),
+        kSigV1 + I32(2) + S8("a.jpg") + S8("C:\\P\\") + S8("Tiled") + S8("12") + S8("b.jpg") +
+            S8("C:\\Q") + S8("Centered") + S8("-3"),
         kEmptyV3,
         std::string("\xFF\xFE\xFF\x0D", 4) + Utf16(u"VLD Version 1") + I32(0),
     };
@@ -626,8 +743,8 @@ TEST_F(ListFileTest, TruncationAtEveryByteIsEndOfFileAndLeavesAFreshEmptyList) {
 }
 
 TEST_F(ListFileTest, FailureAfterSomeRowsResetsTheTargetTwice) {
-    const std::string file = FreshV3Head() + I32(2) + S8("C:\\a.jpg") + S8("Tile") + I32(1) + I32(0) +
-                             S8("C:\\b.jpg");
+    const std::string file =
+        FreshV3Head() + I32(2) + S8("C:\\a.jpg") + S8("Tile") + I32(1) + I32(0) + S8("C:\\b.jpg");
     CMemorySource source(file);
     CRecordingTarget recorder;
     recorder.settings.SetHours(3);

@@ -86,10 +86,12 @@ TEST(MemoryRowStore, SortIsStable) {
         store.InsertRow(i, names[i]);
         store.SetItem(i, &items[i]);
     }
-    store.SortRows([](const CWallpaperItem* a, const CWallpaperItem* b, std::intptr_t param) {
-        EXPECT_EQ(param, 42);
-        return a->GetCount() - b->GetCount();
-    }, 42);
+    store.SortRows(
+        [](const CWallpaperItem* a, const CWallpaperItem* b, std::intptr_t param) {
+            EXPECT_EQ(param, 42);
+            return a->GetCount() - b->GetCount();
+        },
+        42);
     EXPECT_EQ(Names(store), "q s p r");
     EXPECT_EQ(store.GetItem(0), &items[1]);
     EXPECT_EQ(store.GetItem(3), &items[2]);

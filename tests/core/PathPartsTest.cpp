@@ -68,9 +68,14 @@ TEST(PathParts932, ExtensionStepsOverDoubleByteCharacters) {
     ScopedCodePage scope(CodePage932());
     // 0x81 0x2E: the trail byte is a dot, no extension separator.
     EXPECT_EQ(ExtensionPart("A.JPG\x81."), "jpg\x81.");
-    EXPECT_EQ(ExtensionPart("Z\x83" "A.BMP"), "bmp");
+    EXPECT_EQ(ExtensionPart("Z\x83"
+                            "A.BMP"),
+              "bmp");
     // Lower-casing leaves the trail byte "A" of 0x83 0x41 alone.
-    EXPECT_EQ(ExtensionPart("X.P\x83" "AG"), "p\x83" "Ag");
+    EXPECT_EQ(ExtensionPart("X.P\x83"
+                            "AG"),
+              "p\x83"
+              "Ag");
 }
 
 TEST(PathParts, DecimalText) {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "view/ProgramSettings.h"
-#include "framework/Profile.h"
 #include "base/PathParts.h"
+#include "framework/Profile.h"
+#include "view/ProgramSettings.h"
 #include "view/SortOrder.h"
 
 namespace {
@@ -61,13 +61,11 @@ TEST_F(ProgramSettingsTest, LoadFromFreshProfile) {
     CProgramSettings settings;
     settings.m_nSnapLimit = 77;
     settings.Load(profile);
-    EXPECT_EQ(profile.reads,
-              (std::vector<std::string>{"|Auto Save", "|Auto Sort", "|Change On Start",
-                                        "|Keep On Top", "|Minimize On Start",
-                                        "|Reload Last List", "|Scan Dead On Start",
-                                        "|Snap Limit", "|Snap Window", "|Sort Column",
-                                        "|Warn On Recycle", "|Sort Ascending",
-                                        "|Last List Folder"}));
+    EXPECT_EQ(profile.reads, (std::vector<std::string>{
+                                 "|Auto Save", "|Auto Sort", "|Change On Start", "|Keep On Top",
+                                 "|Minimize On Start", "|Reload Last List", "|Scan Dead On Start",
+                                 "|Snap Limit", "|Snap Window", "|Sort Column", "|Warn On Recycle",
+                                 "|Sort Ascending", "|Last List Folder"}));
     EXPECT_EQ(settings.m_bAutoSave, 0);
     EXPECT_EQ(settings.m_bAutoSort, 1);
     EXPECT_EQ(settings.m_bChangeOnStart, 0);
@@ -85,10 +83,10 @@ TEST_F(ProgramSettingsTest, LoadFromFreshProfile) {
 
 // Stored values are taken as they are, without any clamping.
 TEST_F(ProgramSettingsTest, LoadStoredValues) {
-    profile.ints = {{"Auto Save", 1}, {"Auto Sort", 0}, {"Change On Start", 1},
-                    {"Keep On Top", 1}, {"Minimize On Start", 1}, {"Reload Last List", 1},
-                    {"Scan Dead On Start", 1}, {"Snap Limit", -4}, {"Snap Window", 0},
-                    {"Sort Column", 3}, {"Warn On Recycle", 0}, {"Sort Ascending", 0}};
+    profile.ints = {{"Auto Save", 1},          {"Auto Sort", 0},         {"Change On Start", 1},
+                    {"Keep On Top", 1},        {"Minimize On Start", 1}, {"Reload Last List", 1},
+                    {"Scan Dead On Start", 1}, {"Snap Limit", -4},       {"Snap Window", 0},
+                    {"Sort Column", 3},        {"Warn On Recycle", 0},   {"Sort Ascending", 0}};
     profile.strings = {{"Last List Folder", "E:\\by hand\\"}};
     CProgramSettings settings;
     settings.Load(profile);
@@ -128,8 +126,8 @@ TEST_F(ProgramSettingsTest, SaveWritesEveryValueInOrder) {
 TEST_F(ProgramSettingsTest, ColumnWidths) {
     EXPECT_EQ(CProgramSettings::LoadColumnWidths(profile),
               (CProgramSettings::ColumnWidths{150, 200, 50, 42}));
-    EXPECT_EQ(profile.reads, (std::vector<std::string>{"|Col_Name", "|Col_Path",
-                                                       "|Col_Position", "|Col_Count"}));
+    EXPECT_EQ(profile.reads,
+              (std::vector<std::string>{"|Col_Name", "|Col_Path", "|Col_Position", "|Col_Count"}));
     profile.ints = {{"Col_Path", 0}, {"Col_Count", -5}};
     EXPECT_EQ(CProgramSettings::LoadColumnWidths(profile),
               (CProgramSettings::ColumnWidths{150, 0, 50, -5}));

@@ -54,7 +54,8 @@ TEST(RecentFileList, OpeningAgainMovesToTheFrontWhateverTheLetterCase) {
     list.Add("C:\\Lists\\Work.vld");
     list.Add("C:\\Lists\\Art.vld");
     list.Add("c:\\LISTS\\home.VLD");
-    EXPECT_EQ(Entries(list), (Paths{"c:\\LISTS\\home.VLD", "C:\\Lists\\Art.vld", "C:\\Lists\\Work.vld"}));
+    EXPECT_EQ(Entries(list),
+              (Paths{"c:\\LISTS\\home.VLD", "C:\\Lists\\Art.vld", "C:\\Lists\\Work.vld"}));
     // The last of four, opened again, does not push anything out.
     list.Add("C:\\Lists\\Fourth.vld");
     list.Add("C:\\Lists\\work.vld");

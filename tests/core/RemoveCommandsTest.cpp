@@ -32,8 +32,10 @@ protected:
     RemoveCommandsTest() : prompter(services, host), scoped(prompter), commands(host, services) {}
     void TearDown() override { EXPECT_EQ(host.bulkDepth, 0); }
 
-    void AddSix() { host.Add({"C:\\p\\0.jpg", "C:\\p\\1.jpg", "C:\\p\\2.jpg", "C:\\p\\3.jpg",
-                              "C:\\p\\4.jpg", "C:\\p\\5.jpg"}); }
+    void AddSix() {
+        host.Add({"C:\\p\\0.jpg", "C:\\p\\1.jpg", "C:\\p\\2.jpg", "C:\\p\\3.jpg", "C:\\p\\4.jpg",
+                  "C:\\p\\5.jpg"});
+    }
 
     FakeHost host;
     FakeServices services;
@@ -91,7 +93,8 @@ TEST_F(RemoveCommandsTest, RemoveAllAsksWithNoAsDefault) {
     EXPECT_EQ(host.rows.Count(), 6);
     EXPECT_EQ(host.marks, 0);
     ASSERT_EQ(prompter.Boxes().size(), 1u);
-    EXPECT_EQ(prompter.Boxes()[0].text, "Are you sure you want to remove all items from this list?");
+    EXPECT_EQ(prompter.Boxes()[0].text,
+              "Are you sure you want to remove all items from this list?");
     EXPECT_EQ(prompter.Boxes()[0].caption, "Remove All Items");
     EXPECT_EQ(prompter.Boxes()[0].style, 0x124u);
     EXPECT_EQ(prompter.Boxes()[0].owner, host.Owner());
@@ -178,7 +181,8 @@ TEST_F(RemoveCommandsTest, DeadItemsAreFoundFromTheLastRowUp) {
     EXPECT_EQ(prompter.waiting, std::vector<bool>({true}));
     EXPECT_GE(host.marks, 1);
 
-    services.missing = {"C:\\p\\0.jpg", "C:\\p\\1.jpg", "C:\\p\\2.jpg", "C:\\p\\3.jpg", "C:\\p\\5.jpg"};
+    services.missing = {"C:\\p\\0.jpg", "C:\\p\\1.jpg", "C:\\p\\2.jpg", "C:\\p\\3.jpg",
+                        "C:\\p\\5.jpg"};
     EXPECT_EQ(commands.RemoveDeadItems(), 5);
     EXPECT_EQ(prompter.Boxes()[1].text, "5 dead files removed from the active list.");
     EXPECT_EQ(DeadFilesRemovedText(12), "12 dead files removed from the active list.");

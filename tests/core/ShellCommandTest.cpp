@@ -103,8 +103,8 @@ TEST(DocumentStrings, MissingFieldsAreEmpty) {
 // open, print and print-to commands, with the program path quoted.
 TEST(FileTypeRegistration, FileTypeEntries) {
     DocumentStrings strings = DocumentStrings::Parse(kDocumentString);
-    EXPECT_EQ(Describe(FileTypeEntries("C:\\Program Files\\Varnello\\Varnello.exe", strings.fileTypeId,
-                                       strings.fileTypeName)),
+    EXPECT_EQ(Describe(FileTypeEntries("C:\\Program Files\\Varnello\\Varnello.exe",
+                                       strings.fileTypeId, strings.fileTypeName)),
               "[VarnelloList] \"\" = Varnello Wallpaper List\n"
               "[VarnelloList\\DefaultIcon] \"\" = C:\\Program Files\\Varnello\\Varnello.exe,1\n"
               "[VarnelloList\\shell\\open\\command] \"\" = "

@@ -14,7 +14,8 @@ namespace {
 struct SortOrder : ::testing::Test {
     ~SortOrder() override { g_bSortAscending = 1; }
 
-    void Add(const std::string& path, const std::string& position = "Tile", std::int32_t count = 0) {
+    void Add(const std::string& path, const std::string& position = "Tile",
+             std::int32_t count = 0) {
         items.push_back(std::make_unique<CWallpaperItem>(path, position, count, 1));
         int row = store.InsertRow(store.RowCount(), path);
         store.SetItem(row, items.back().get());
@@ -77,11 +78,23 @@ TEST_F(SortOrder, FileNameComparesLowerCasedBytesUnsigned) {
 TEST_F(SortOrder, FileNameLowerCasingThrough932) {
     ScopedCodePage scope(CodePage932());
     // 0x83 0x41 and 0x83 0x61 are different characters: the trail byte stays.
-    CWallpaperItem a("C:\\\x83" "A.jpg", "Tile", 0, 1);
-    CWallpaperItem b("C:\\\x83" "a.jpg", "Tile", 0, 1);
+    CWallpaperItem a(
+        "C:\\\x83"
+        "A.jpg",
+        "Tile", 0, 1);
+    CWallpaperItem b(
+        "C:\\\x83"
+        "a.jpg",
+        "Tile", 0, 1);
     EXPECT_EQ(Compare(a, b, 0), -1);
-    CWallpaperItem c("C:\\Q\x83" "A.jpg", "Tile", 0, 1);
-    CWallpaperItem d("C:\\q\x83" "A.JPG", "Tile", 0, 1);
+    CWallpaperItem c(
+        "C:\\Q\x83"
+        "A.jpg",
+        "Tile", 0, 1);
+    CWallpaperItem d(
+        "C:\\q\x83"
+        "A.JPG",
+        "Tile", 0, 1);
     EXPECT_EQ(Compare(c, d, 0), 0);
     // The file name after a trail byte backslash is the whole name.
     CWallpaperItem e("C:\\\x95\\b.jpg", "Tile", 0, 1);

@@ -120,9 +120,9 @@ TEST_F(WallpaperApplierTest, SuccessRunsEveryStepInOrder) {
     EXPECT_TRUE(Apply("Tile"));
     EXPECT_EQ(services.calls,
               (Calls{"exists D:\\pics\\a.jpg", "wait on", "decode D:\\pics\\a.jpg",
-                     "write C:\\Program Files\\Varnello\\CurrentPaper.bmp",
-                     "reg TileWallpaper=1", "reg WallpaperStyle=0",
-                     "spi C:\\Program Files\\Varnello\\CurrentPaper.bmp", "wait off"}));
+                     "write C:\\Program Files\\Varnello\\CurrentPaper.bmp", "reg TileWallpaper=1",
+                     "reg WallpaperStyle=0", "spi C:\\Program Files\\Varnello\\CurrentPaper.bmp",
+                     "wait off"}));
     EXPECT_TRUE(prompter.Boxes().empty());
 }
 
@@ -154,9 +154,8 @@ TEST_F(WallpaperApplierTest, DecodingFails) {
     services.decodeResult = 0x80004005u;
     services.messageText = "Unspecified error\r\n";
     EXPECT_FALSE(Apply("Tile"));
-    EXPECT_EQ(services.calls, (Calls{"exists D:\\pics\\a.jpg", "wait on",
-                                     "decode D:\\pics\\a.jpg", "message",
-                                     "box Error Loading Image", "wait off"}));
+    EXPECT_EQ(services.calls, (Calls{"exists D:\\pics\\a.jpg", "wait on", "decode D:\\pics\\a.jpg",
+                                     "message", "box Error Loading Image", "wait off"}));
     ASSERT_EQ(prompter.Boxes().size(), 1u);
     const auto& box = prompter.Boxes()[0];
     EXPECT_EQ(box.owner, kView);
@@ -179,10 +178,9 @@ TEST_F(WallpaperApplierTest, BitmapCannotBeWritten) {
     services.writeResult = 0x80070005u;
     services.messageText = "Access is denied.\r\n";
     EXPECT_FALSE(Apply("Tile"));
-    EXPECT_EQ(services.calls,
-              (Calls{"exists D:\\pics\\a.jpg", "wait on", "decode D:\\pics\\a.jpg",
-                     "write C:\\Program Files\\Varnello\\CurrentPaper.bmp", "message",
-                     "box Error Saving Image", "wait off"}));
+    EXPECT_EQ(services.calls, (Calls{"exists D:\\pics\\a.jpg", "wait on", "decode D:\\pics\\a.jpg",
+                                     "write C:\\Program Files\\Varnello\\CurrentPaper.bmp",
+                                     "message", "box Error Saving Image", "wait off"}));
     ASSERT_EQ(prompter.Boxes().size(), 1u);
     const auto& box = prompter.Boxes()[0];
     EXPECT_EQ(box.owner, kView);
@@ -200,9 +198,8 @@ TEST_F(WallpaperApplierTest, SystemRefuses) {
     EXPECT_FALSE(Apply("Stretch"));
     EXPECT_EQ(services.calls,
               (Calls{"exists D:\\pics\\a.jpg", "wait on", "decode D:\\pics\\a.jpg",
-                     "write C:\\Program Files\\Varnello\\CurrentPaper.bmp",
-                     "reg TileWallpaper=0", "reg WallpaperStyle=2",
-                     "spi C:\\Program Files\\Varnello\\CurrentPaper.bmp",
+                     "write C:\\Program Files\\Varnello\\CurrentPaper.bmp", "reg TileWallpaper=0",
+                     "reg WallpaperStyle=2", "spi C:\\Program Files\\Varnello\\CurrentPaper.bmp",
                      "box Internal Error", "wait off"}));
     ASSERT_EQ(prompter.Boxes().size(), 1u);
     const auto& box = prompter.Boxes()[0];

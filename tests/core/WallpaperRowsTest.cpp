@@ -4,9 +4,9 @@
 #include <random>
 #include <vector>
 
+#include "base/PathParts.h"
 #include "list/ListSettings.h"
 #include "list/MemoryRowStore.h"
-#include "base/PathParts.h"
 #include "list/WallpaperItem.h"
 #include "list/WallpaperRows.h"
 
@@ -27,7 +27,8 @@ public:
     int deleteAllCalls = 0;
 };
 
-std::unique_ptr<CWallpaperItem> Item(const std::string& path, const std::string& position = "Stretch",
+std::unique_ptr<CWallpaperItem> Item(const std::string& path,
+                                     const std::string& position = "Stretch",
                                      std::int32_t count = 0, std::int32_t pending = 1) {
     return std::make_unique<CWallpaperItem>(path, position, count, pending);
 }
@@ -229,7 +230,8 @@ namespace {
 // The duplicate test the slow way: every row's column 0 and 1 texts.
 bool LinearIsInList(const IRowStore& store, const std::string& path) {
     for (int row = 0; row < store.RowCount(); ++row) {
-        if (store.GetText(row, 0) == FileNamePart(path) && store.GetText(row, 1) == FolderPart(path))
+        if (store.GetText(row, 0) == FileNamePart(path) &&
+            store.GetText(row, 1) == FolderPart(path))
             return true;
     }
     return false;
@@ -246,7 +248,8 @@ int ComparePaths(const CWallpaperItem* a, const CWallpaperItem* b, std::intptr_t
 // mix of inserts (with duplicates and odd texts), removals, sorts and
 // clearing led to the rows.
 TEST_F(WallpaperRows, IndexAgreesWithALinearScan) {
-    const std::vector<std::string> parts = {"", "a", "A", "ab", "b", "1:", "1:a", "C:", "c:", "a\\b"};
+    const std::vector<std::string> parts = {"",   "a",   "A",  "ab", "b",
+                                            "1:", "1:a", "C:", "c:", "a\\b"};
     std::mt19937 random(20240611u);
     auto pick = [&]() -> const std::string& { return parts[random() % parts.size()]; };
     auto probe = [&]() {

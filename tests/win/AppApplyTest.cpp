@@ -13,8 +13,8 @@
 #include <functional>
 #include <set>
 
-#include "base/win/AnsiCodePage.h"
 #include "base/PathParts.h"
+#include "base/win/AnsiCodePage.h"
 #include "list/WallpaperItem.h"
 #include "wallpaper/RandomGenerator.h"
 #include "wallpaper/win/WallpaperServicesWin.h"
@@ -84,7 +84,8 @@ protected:
         SetModuleFileNameSource([exe] { return exe; });
     }
     // Four rows in this order: a.png Tile, b.jpg Center, c.bmp Stretch, d.bmp Tile.
-    void StartWithFourImages(std::int32_t flag = 0, std::int32_t hours = 0, std::int32_t minutes = 0) {
+    void StartWithFourImages(std::int32_t flag = 0, std::int32_t hours = 0,
+                             std::int32_t minutes = 0) {
         StartWithList(ListWithInterval(flag, hours, minutes,
                                        {{m_temp.File("a.png"), "Tile", 2, 1},
                                         {m_temp.File("b.jpg"), "Center", 0, 1},
@@ -121,8 +122,8 @@ protected:
         }
     }
     int FocusedRow() const {
-        return static_cast<int>(
-            SendMessageA(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_FOCUSED, 0)));
+        return static_cast<int>(SendMessageA(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                             MAKELPARAM(LVNI_FOCUSED, 0)));
     }
 
     // The notification the list sends its parent on a double-click on row.
@@ -132,7 +133,8 @@ protected:
         notify.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(List()));
         notify.hdr.code = NM_DBLCLK;
         notify.iItem = row;
-        LRESULT result = SendMessageA(Frame(), WM_NOTIFY, notify.hdr.idFrom, reinterpret_cast<LPARAM>(&notify));
+        LRESULT result =
+            SendMessageA(Frame(), WM_NOTIFY, notify.hdr.idFrom, reinterpret_cast<LPARAM>(&notify));
         Idle();
         return result;
     }
@@ -224,15 +226,16 @@ TEST_F(ApplyInApp, ApplySelectedCountsTheRowAndSetsTheWallpaper) {
 // A missing file and a file that is no image: each shows its one box, owned
 // by the list window; the row, the title and the wallpaper stay as they were.
 TEST_F(ApplyInApp, FailedApplySelectedChangesNothing) {
-    StartWithList(ListWithInterval(0, 0, 0,
-                                   {{m_temp.File("gone.jpg"), "Tile", 5, 1},
-                                    {m_temp.File("notes.jpg"), "Center", 7, 0}}));
+    StartWithList(ListWithInterval(
+        0, 0, 0,
+        {{m_temp.File("gone.jpg"), "Tile", 5, 1}, {m_temp.File("notes.jpg"), "Center", 7, 0}}));
     ASSERT_EQ(FileNameColumn(), "gone.jpg,notes.jpg");
 
     Select({0});
     Command(kApplySelected);
-    ExpectOnlyBox("File Not Found",
-                  "The selected wallpaper file does not exist. Expected file:\n\n" + m_temp.File("gone.jpg"));
+    ExpectOnlyBox(
+        "File Not Found",
+        "The selected wallpaper file does not exist. Expected file:\n\n" + m_temp.File("gone.jpg"));
 
     m_prompter.Clear();
     Select({1});

@@ -27,7 +27,6 @@ std::string TwoItems() {
     return V3File({{"C:\\Pics\\a.jpg", "Center", 3, 0}, {"D:\\b.png", "Tile", 0, 1}});
 }
 
-
 class ListDocument : public AppFixture {
 protected:
     // Starts with LIST.vld (two items) from the command line.
@@ -64,8 +63,8 @@ protected:
         Command(ID_FILE_OPEN);
     }
 
-    void ExpectBox(std::size_t index, HWND owner, const std::string& caption, const std::string& text,
-                   UINT style) {
+    void ExpectBox(std::size_t index, HWND owner, const std::string& caption,
+                   const std::string& text, UINT style) {
         ASSERT_GT(m_prompter.Boxes().size(), index);
         const CRecordingPrompter::Box& box = m_prompter.Boxes()[index];
         EXPECT_EQ(box.owner, owner);
@@ -175,7 +174,8 @@ TEST_F(ListDocument, VanishedRecentFileLeavesTheListAsItWas) {
     ASSERT_EQ(m_prompter.Boxes().size(), 2u);
     ExpectBox(1, Frame(), "Varnello",
               m_temp.File("gone.vld") +
-                  "\nCannot find this file.\nPlease verify that the correct path and file name are given.",
+                  "\nCannot find this file.\nPlease verify that the correct path and file name are "
+                  "given.",
               kMbOkError);
     EXPECT_EQ(AllRows(), rows);
     EXPECT_EQ(FrameTitle(), "LIST.vld * - Varnello");
@@ -186,8 +186,8 @@ TEST_F(ListDocument, FileInUseLeavesTheListAsItWas) {
     StartWithList();
     const std::string rows = AllRows();
     ASSERT_TRUE(WriteBytes(m_temp.File("busy.vld"), TwoItems()));
-    HANDLE busy = CreateFileA(m_temp.File("busy.vld").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE busy = CreateFileA(m_temp.File("busy.vld").c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(busy, INVALID_HANDLE_VALUE);
     OpenThroughTheDialog(m_temp.File("busy.vld"));
     CloseHandle(busy);
@@ -195,7 +195,8 @@ TEST_F(ListDocument, FileInUseLeavesTheListAsItWas) {
     const CRecordingPrompter::Box& box = m_prompter.Boxes()[0];
     EXPECT_EQ(box.owner, Frame());
     EXPECT_EQ(box.style, kMbOkError);
-    EXPECT_EQ(box.text.compare(0, m_temp.File("busy.vld").size() + 1, m_temp.File("busy.vld") + "\n"), 0)
+    EXPECT_EQ(
+        box.text.compare(0, m_temp.File("busy.vld").size() + 1, m_temp.File("busy.vld") + "\n"), 0)
         << box.text;
     EXPECT_EQ(AllRows(), rows);
     EXPECT_EQ(FrameTitle(), "LIST.vld - Varnello");
@@ -206,9 +207,9 @@ TEST_F(ListDocument, FileInUseLeavesTheListAsItWas) {
 TEST_F(ListDocument, CommandLineListThatIsMissingEndsTheStart) {
     EXPECT_FALSE(StartApp({m_temp.File("missing.vld")}));
     ASSERT_EQ(m_prompter.Boxes().size(), 1u);
-    EXPECT_EQ(m_prompter.Boxes()[0].text,
-              m_temp.File("missing.vld") +
-                  "\nCannot find this file.\nPlease verify that the correct path and file name are given.");
+    EXPECT_EQ(m_prompter.Boxes()[0].text, m_temp.File("missing.vld") +
+                                              "\nCannot find this file.\nPlease verify that the "
+                                              "correct path and file name are given.");
     EXPECT_EQ(m_prompter.Boxes()[0].style, kMbOkError);
 }
 
@@ -218,7 +219,8 @@ TEST_F(ListDocument, OpenDialogOffersListFiles) {
     ASSERT_EQ(m_dialogs.size(), 1u);
     EXPECT_FALSE(m_dialogs[0].save);
     EXPECT_EQ(m_dialogs[0].options.owner, Frame());
-    EXPECT_EQ(m_dialogs[0].options.filter.compare(0, 39, "Varnello Wallpaper Lists (*.vld)|*.vld|"), 0)
+    EXPECT_EQ(m_dialogs[0].options.filter.compare(0, 39, "Varnello Wallpaper Lists (*.vld)|*.vld|"),
+              0)
         << m_dialogs[0].options.filter;
     EXPECT_EQ(FrameTitle(), "Untitled - Varnello");
 }
@@ -277,8 +279,8 @@ TEST_F(ListDocument, SaveReplacesTheFileWhole) {
 TEST_F(ListDocument, FailedSaveLeavesTheOldFileIntact) {
     StartWithList();
     ChangeFirstRow();
-    HANDLE busy = CreateFileA(m_temp.File("LIST.vld").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE busy = CreateFileA(m_temp.File("LIST.vld").c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(busy, INVALID_HANDLE_VALUE);
     Command(ID_FILE_SAVE);
     CloseHandle(busy);
@@ -393,7 +395,8 @@ TEST_F(ListDocument, RecentFilesInTheMenuAndTheRegistry) {
     m_app->ExitInstance();
     const std::string section = "Software\\Quillfen\\Varnello\\Recent File List";
     EXPECT_EQ(test_registry::StringValue(section.c_str(), "File1"), m_temp.File("first.vld"));
-    EXPECT_EQ(test_registry::StringValue(section.c_str(), "File2"), m_temp.File("second & more.vld"));
+    EXPECT_EQ(test_registry::StringValue(section.c_str(), "File2"),
+              m_temp.File("second & more.vld"));
     // No third entry: the value is gone or empty.
     const std::string third = test_registry::StringValue(section.c_str(), "File3");
     EXPECT_TRUE(third == "<none>" || third.empty()) << third;
@@ -411,14 +414,18 @@ TEST_F(ListDocument, StartRegistersTheListFileType) {
     GetModuleFileNameA(nullptr, module, sizeof module);
     const std::string program = module;
     const std::string classes = "Software\\Classes\\";
-    EXPECT_EQ(test_registry::StringValue((classes + "VarnelloList").c_str(), nullptr), "Varnello Wallpaper List");
+    EXPECT_EQ(test_registry::StringValue((classes + "VarnelloList").c_str(), nullptr),
+              "Varnello Wallpaper List");
     EXPECT_EQ(test_registry::StringValue((classes + "VarnelloList\\DefaultIcon").c_str(), nullptr),
               program + ",1");
-    EXPECT_EQ(test_registry::StringValue((classes + "VarnelloList\\shell\\open\\command").c_str(), nullptr),
+    EXPECT_EQ(test_registry::StringValue((classes + "VarnelloList\\shell\\open\\command").c_str(),
+                                         nullptr),
               "\"" + program + "\" \"%1\"");
-    EXPECT_EQ(test_registry::StringValue((classes + "VarnelloList\\shell\\print\\command").c_str(), nullptr),
+    EXPECT_EQ(test_registry::StringValue((classes + "VarnelloList\\shell\\print\\command").c_str(),
+                                         nullptr),
               "\"" + program + "\" /p \"%1\"");
-    EXPECT_EQ(test_registry::StringValue((classes + "VarnelloList\\shell\\printto\\command").c_str(), nullptr),
+    EXPECT_EQ(test_registry::StringValue(
+                  (classes + "VarnelloList\\shell\\printto\\command").c_str(), nullptr),
               "\"" + program + "\" /pt \"%1\" \"%2\" \"%3\" \"%4\"");
     EXPECT_EQ(test_registry::StringValue((classes + ".vld").c_str(), nullptr), "VarnelloList");
     EXPECT_EQ(test_registry::StringValue((classes + ".vld\\ShellNew").c_str(), "NullFile"), "");

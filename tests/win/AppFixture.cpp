@@ -41,15 +41,15 @@ bool WriteBytes(const std::string& path, const std::string& bytes) {
     if (file == INVALID_HANDLE_VALUE)
         return false;
     DWORD written = 0;
-    BOOL ok = bytes.empty() || WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                                         nullptr);
+    BOOL ok = bytes.empty() ||
+              WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
     return ok && written == bytes.size();
 }
 
 std::string ReadBytes(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return "<missing>";
     std::string bytes;
@@ -67,18 +67,18 @@ void AppFixture::SetUp() {
     // A first start: no settings, no recent files, no window placement.
     RegDeleteTreeA(HKEY_CURRENT_USER, kProgramKey);
     SetPrompter(&m_prompter);
-    SetFileDialogOverride([this](const FileDialogOptions& options, bool save,
-                                 std::vector<std::string>& paths) {
-        m_dialogs.push_back({options, save});
-        if (m_dialogAnswers.empty())
-            return FileDialogResult::Cancelled;
-        std::string answer = m_dialogAnswers.front();
-        m_dialogAnswers.erase(m_dialogAnswers.begin());
-        if (answer.empty())
-            return FileDialogResult::Cancelled;
-        paths = {answer};
-        return FileDialogResult::Ok;
-    });
+    SetFileDialogOverride(
+        [this](const FileDialogOptions& options, bool save, std::vector<std::string>& paths) {
+            m_dialogs.push_back({options, save});
+            if (m_dialogAnswers.empty())
+                return FileDialogResult::Cancelled;
+            std::string answer = m_dialogAnswers.front();
+            m_dialogAnswers.erase(m_dialogAnswers.begin());
+            if (answer.empty())
+                return FileDialogResult::Cancelled;
+            paths = {answer};
+            return FileDialogResult::Ok;
+        });
 }
 
 void AppFixture::TearDown() {
@@ -178,7 +178,8 @@ std::string AppFixture::RowText(int row, int column) const {
     item.iSubItem = column;
     item.pszText = text;
     item.cchTextMax = sizeof text;
-    SendMessageA(List(), LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    SendMessageA(List(), LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&item));
     return text;
 }
 
@@ -203,10 +204,12 @@ void AppFixture::Select(const std::vector<int>& rows) {
     LVITEMA item = {};
     item.stateMask = LVIS_SELECTED;
     item.state = 0;
-    SendMessageA(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    SendMessageA(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(&item));
     for (int row : rows) {
         item.state = LVIS_SELECTED;
-        SendMessageA(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        SendMessageA(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&item));
     }
 }
 
@@ -249,7 +252,8 @@ bool AppFixture::MenuItemEnabled(UINT id) {
     EXPECT_NE(popup, nullptr) << "no menu item " << id;
     if (!popup)
         return false;
-    SendMessageA(Frame(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(index, FALSE));
+    SendMessageA(Frame(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup),
+                 MAKELPARAM(index, FALSE));
     UINT state = GetMenuState(popup, id, MF_BYCOMMAND);
     return (state & (MF_GRAYED | MF_DISABLED)) == 0;
 }
@@ -261,7 +265,8 @@ bool AppFixture::ToolButtonEnabled(UINT id) const {
 int AppFixture::HeaderArrow(int column) const {
     HDITEMA item = {};
     item.mask = HDI_FORMAT | HDI_IMAGE;
-    SendMessageA(Header(), HDM_GETITEMA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+    SendMessageA(Header(), HDM_GETITEMA, static_cast<WPARAM>(column),
+                 reinterpret_cast<LPARAM>(&item));
     bool image = (item.fmt & HDF_IMAGE) != 0;
     bool right = (item.fmt & HDF_BITMAP_ON_RIGHT) != 0;
     if (!image && !right)

@@ -17,8 +17,8 @@
 
 #include "app/win/MainFrame.h"
 #include "app/win/VarnelloApp.h"
-#include "framework/win/FileDialog.h"
 #include "framework/Prompter.h"
+#include "framework/win/FileDialog.h"
 #include "list/VarnelloDoc.h"
 #include "view/win/VarnelloView.h"
 

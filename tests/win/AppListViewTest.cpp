@@ -44,7 +44,8 @@ protected:
         notify.hdr.code = wide ? HDN_ITEMCLICKW : HDN_ITEMCLICKA;
         notify.iItem = column;
         notify.iButton = 0;
-        LRESULT result = SendMessageA(List(), WM_NOTIFY, notify.hdr.idFrom, reinterpret_cast<LPARAM>(&notify));
+        LRESULT result =
+            SendMessageA(List(), WM_NOTIFY, notify.hdr.idFrom, reinterpret_cast<LPARAM>(&notify));
         EXPECT_EQ(result, 0);
         Idle();
     }
@@ -57,8 +58,8 @@ protected:
                   ERROR_SUCCESS);
         RegSetValueExA(key, "Sort Column", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&column),
                        sizeof column);
-        RegSetValueExA(key, "Sort Ascending", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&ascending),
-                       sizeof ascending);
+        RegSetValueExA(key, "Sort Ascending", 0, REG_DWORD,
+                       reinterpret_cast<const BYTE*>(&ascending), sizeof ascending);
         RegCloseKey(key);
     }
 
@@ -84,7 +85,8 @@ TEST_F(ListWindow, ColumnsOfTheList) {
         item.mask = HDI_TEXT | HDI_FORMAT;
         item.pszText = text;
         item.cchTextMax = sizeof text;
-        SendMessageA(Header(), HDM_GETITEMA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+        SendMessageA(Header(), HDM_GETITEMA, static_cast<WPARAM>(column),
+                     reinterpret_cast<LPARAM>(&item));
         EXPECT_STREQ(text, titles[column]);
         EXPECT_EQ(item.fmt & HDF_JUSTIFYMASK, formats[column]) << titles[column];
     }
@@ -240,8 +242,8 @@ TEST_F(ListWindow, MouseClickOnTheHeaderSorts) {
 // ---- Enabling ----
 
 namespace {
-const UINT kNeedSelection[] = {ID_REMOVE_SELECTED, ID_REMOVE_RECYCLE, ID_POSITION_CENTER,
-                               ID_POSITION_STRETCH, ID_POSITION_TILE, ID_RESET_COUNT};
+const UINT kNeedSelection[] = {ID_REMOVE_SELECTED,  ID_REMOVE_RECYCLE, ID_POSITION_CENTER,
+                               ID_POSITION_STRETCH, ID_POSITION_TILE,  ID_RESET_COUNT};
 const UINT kNeedOneSelected[] = {ID_APPLY_SELECTED, ID_OPEN_FOLDER};
 const UINT kNeedRows[] = {ID_REMOVE_DEAD, ID_REMOVE_ALL, ID_APPLY_RANDOM};
 }  // namespace

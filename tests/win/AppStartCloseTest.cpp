@@ -9,8 +9,8 @@
 
 #include <algorithm>
 
-#include "base/win/AnsiCodePage.h"
 #include "base/PathParts.h"
+#include "base/win/AnsiCodePage.h"
 #include "list/WallpaperItem.h"
 #include "view/SortOrder.h"
 
@@ -74,8 +74,8 @@ private:
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process = {};
-        if (!CreateProcessA("Z:\\bin\\sh", &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &startup, &process))
+        if (!CreateProcessA("Z:\\bin\\sh", &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                            nullptr, &startup, &process))
             return false;
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
@@ -95,8 +95,8 @@ protected:
     void SetUp() override {
         AppFixture::SetUp();
         HKEY key = nullptr;
-        RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                        nullptr);
+        RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_WRITE,
+                        nullptr, &key, nullptr);
         RegSetValueExA(key, "Wallpaper", 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
         RegCloseKey(key);
         ASSERT_TRUE(test_images::WritePattern(m_temp.File("a.png"), 8, 6, false, L"image/png"));
@@ -130,8 +130,9 @@ protected:
         for (int row = 0; row < RowCount(); ++row) {
             const CWallpaperItem* item = View()->Rows().Item(row);
             if (item->GetCount() != 0 || item->GetRandomPending() == 0)
-                out += (out.empty() ? "" : ",") + std::to_string(row) + ":" + std::to_string(item->GetCount()) +
-                       "/" + std::to_string(item->GetRandomPending());
+                out += (out.empty() ? "" : ",") + std::to_string(row) + ":" +
+                       std::to_string(item->GetCount()) + "/" +
+                       std::to_string(item->GetRandomPending());
         }
         return out;
     }
@@ -166,11 +167,13 @@ TEST_F(StartAndClose, ReloadedListChangesTheWallpaperAndStartsTheTimer) {
     EXPECT_EQ(applied.substr(1), ":1/0");
     EXPECT_EQ(RowText(row, 3), "1");
     EXPECT_EQ(SelectedCount(), 1);
-    EXPECT_EQ(SendMessageA(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_FOCUSED, 0)), row);
+    EXPECT_EQ(
+        SendMessageA(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_FOCUSED, 0)),
+        row);
     char wallpaper[MAX_PATH] = {};
     DWORD size = sizeof wallpaper;
-    RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "Wallpaper", RRF_RT_REG_SZ, nullptr, wallpaper,
-                 &size);
+    RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "Wallpaper", RRF_RT_REG_SZ, nullptr,
+                 wallpaper, &size);
     EXPECT_EQ(std::string(wallpaper), TestProgramFolder() + "\\CurrentPaper.bmp");
     EXPECT_TRUE(KillChangeTimer()) << "the timer was not started";
     EXPECT_TRUE(m_prompter.Boxes().empty());
@@ -235,8 +238,9 @@ TEST_F(StartAndClose, ShiftHeldAtStartSuppressesOnlyTheChange) {
         // Released right after the start, so that nothing later sees it.
         CShiftHeld shift;
         if (!shift.InXServer())
-            GTEST_SKIP() << "needs xdotool: Wine resets a Shift key sent by keybd_event alone when the "
-                            "main window gains the focus";
+            GTEST_SKIP()
+                << "needs xdotool: Wine resets a Shift key sent by keybd_event alone when the "
+                   "main window gains the focus";
         ASSERT_TRUE(StartApp());
         shiftWasDown = (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0;
     }
@@ -312,14 +316,22 @@ TEST_F(StartAndClose, FreshProfileGivesTheDefaultsAndTheCloseWritesThemAll) {
 
     ASSERT_TRUE(Close());
     const std::vector<std::pair<const char*, std::string>> expected = {
-        {"Col_Name", "dword:150"},        {"Col_Path", "dword:200"},
-        {"Col_Position", "dword:50"},     {"Col_Count", "dword:42"},
-        {"Auto Save", "dword:0"},         {"Auto Sort", "dword:1"},
-        {"Change On Start", "dword:0"},   {"Keep On Top", "dword:0"},
-        {"Minimize On Start", "dword:0"}, {"Reload Last List", "dword:0"},
-        {"Scan Dead On Start", "dword:0"}, {"Snap Limit", "dword:10"},
-        {"Snap Window", "dword:1"},       {"Sort Column", "dword:0"},
-        {"Warn On Recycle", "dword:1"},   {"Sort Ascending", "dword:1"},
+        {"Col_Name", "dword:150"},
+        {"Col_Path", "dword:200"},
+        {"Col_Position", "dword:50"},
+        {"Col_Count", "dword:42"},
+        {"Auto Save", "dword:0"},
+        {"Auto Sort", "dword:1"},
+        {"Change On Start", "dword:0"},
+        {"Keep On Top", "dword:0"},
+        {"Minimize On Start", "dword:0"},
+        {"Reload Last List", "dword:0"},
+        {"Scan Dead On Start", "dword:0"},
+        {"Snap Limit", "dword:10"},
+        {"Snap Window", "dword:1"},
+        {"Sort Column", "dword:0"},
+        {"Warn On Recycle", "dword:1"},
+        {"Sort Ascending", "dword:1"},
         {"Last List Folder", "sz:" + TestProgramFolder()},
         {"Last Document", "sz:"},
     };

@@ -9,14 +9,14 @@
 #include <algorithm>
 
 #include "EditTestSupport.h"
-#include "framework/win/Dialog.h"
 #include "base/win/PathExists.h"
 #include "framework/Prompter.h"
+#include "framework/win/Dialog.h"
 #include "list/MemoryRowStore.h"
 #include "list/WallpaperRows.h"
 #include "res/resource.h"
-#include "view/win/FileFinderWin.h"
 #include "view/FolderScan.h"
+#include "view/win/FileFinderWin.h"
 #include "view/win/ShellFileOp.h"
 
 using namespace edittest;
@@ -169,7 +169,8 @@ TEST(FileFinderWin, EntriesCarryFullPaths) {
     EXPECT_FALSE(finder.ListFolder(tree.At("missing"), collect));
 
     EXPECT_EQ(finder.FolderIdentity(tree.Path()), finder.FolderIdentity(tree.Path() + "\\"));
-    EXPECT_EQ(finder.FolderIdentity(tree.At("sub")), finder.FolderIdentity(tree.At("sub\\..\\sub")));
+    EXPECT_EQ(finder.FolderIdentity(tree.At("sub")),
+              finder.FolderIdentity(tree.At("sub\\..\\sub")));
     EXPECT_NE(finder.FolderIdentity(tree.Path()), finder.FolderIdentity(tree.At("sub")));
     EXPECT_FALSE(finder.FolderIdentity(tree.At("missing")).empty());
 }
@@ -196,8 +197,8 @@ bool RunHostProgram(const char* program, std::string arguments) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(program, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
+    if (!CreateProcessA(program, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
         return false;
     WaitForSingleObject(process.hProcess, 5000);
     CloseHandle(process.hThread);
@@ -228,7 +229,8 @@ public:
         if (m_unixLink.empty())
             return;
         RunHostProgram("Z:\\bin\\rm", "-f \"" + m_unixLink + "\"");
-        for (int i = 0; i < 50 && GetFileAttributesA(m_link.c_str()) != INVALID_FILE_ATTRIBUTES; ++i)
+        for (int i = 0; i < 50 && GetFileAttributesA(m_link.c_str()) != INVALID_FILE_ATTRIBUTES;
+             ++i)
             Sleep(100);
     }
     bool Made() const { return m_bMade; }

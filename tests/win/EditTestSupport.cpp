@@ -15,8 +15,8 @@ void CTempTree::File(const std::string& relative, DWORD attributes) const {
     std::size_t slash = relative.find_last_of('\\');
     if (slash != std::string::npos)
         Folder(relative.substr(0, slash));
-    HANDLE file = CreateFileA(At(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes,
-                              nullptr);
+    HANDLE file = CreateFileA(At(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              attributes, nullptr);
     if (file != INVALID_HANDLE_VALUE)
         CloseHandle(file);
 }
@@ -88,7 +88,8 @@ std::string ItemText(HWND dialog, int id) {
     return text;
 }
 
-CFileDropData::CFileDropData(const std::vector<std::string>& paths, UINT privateFormat, bool withFiles)
+CFileDropData::CFileDropData(const std::vector<std::string>& paths, UINT privateFormat,
+                             bool withFiles)
     : m_cfPrivate(privateFormat), m_bWithFiles(withFiles) {
     DROPFILES header = {};
     header.pFiles = sizeof header;

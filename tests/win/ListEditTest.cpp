@@ -179,25 +179,29 @@ TEST_F(ListEdit, AddFilesDialogAndCaseDifferentDuplicates) {
     Doc()->GetSettings()->SetLastFolder("C:\\Last");
     View()->Options().m_bAutoSort = 0;  // rows stay in the order they were added
     std::vector<FileDialogOptions> shown;
-    std::vector<std::string> answer = {"C:\\Pics\\a.jpg", "C:\\Pics\\A.JPG", "D:\\Notes\\readme.txt"};
-    SetFileDialogOverride([&](const FileDialogOptions& options, bool save, std::vector<std::string>& paths) {
-        EXPECT_FALSE(save);
-        shown.push_back(options);
-        paths = answer;
-        return FileDialogResult::Ok;
-    });
+    std::vector<std::string> answer = {"C:\\Pics\\a.jpg", "C:\\Pics\\A.JPG",
+                                       "D:\\Notes\\readme.txt"};
+    SetFileDialogOverride(
+        [&](const FileDialogOptions& options, bool save, std::vector<std::string>& paths) {
+            EXPECT_FALSE(save);
+            shown.push_back(options);
+            paths = answer;
+            return FileDialogResult::Ok;
+        });
     Command(ID_ADD_FILES);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].title, "Add Wallpaper Files");
     EXPECT_EQ(shown[0].filter,
-              "Wallpaper Files (*.bmp, *.jpg, *.jpeg, *.png)|*.bmp;*.jpg;*.jpeg;*.png|All Files (*.*)|*.*||");
+              "Wallpaper Files (*.bmp, *.jpg, *.jpeg, *.png)|*.bmp;*.jpg;*.jpeg;*.png|All Files "
+              "(*.*)|*.*||");
     EXPECT_EQ(shown[0].flags & 0x1A04u, 0x1A04u);
     EXPECT_TRUE(shown[0].defaultExtension.empty());
     EXPECT_TRUE(shown[0].fileName.empty());
     EXPECT_EQ(shown[0].initialFolder, "C:\\Last");
     EXPECT_EQ(shown[0].owner, Frame());
     EXPECT_GE(shown[0].bufferSize, 1048576u);
-    EXPECT_EQ(AllRows(), "a.jpg|C:\\Pics|Stretch|0,A.JPG|C:\\Pics|Stretch|0,readme.txt|D:\\Notes|Stretch|0");
+    EXPECT_EQ(AllRows(),
+              "a.jpg|C:\\Pics|Stretch|0,A.JPG|C:\\Pics|Stretch|0,readme.txt|D:\\Notes|Stretch|0");
     EXPECT_EQ(Doc()->GetSettings()->GetLastFolder(), "C:\\Pics");
     EXPECT_TRUE(Doc()->IsModified());
 
@@ -241,8 +245,8 @@ TEST_F(ListEdit, CommandsReachTheirHandlers) {
     Command(ID_RESET_COUNT);
     Select({0});
     Command(ID_POSITION_STRETCH);
-    EXPECT_EQ(AllRows(), "a.jpg|" + tree.Path() + "|Stretch|7,b.jpg|" + tree.Path() + "|Center|0,c.jpg|" +
-                             tree.At("gone away") + "|Tile|2");
+    EXPECT_EQ(AllRows(), "a.jpg|" + tree.Path() + "|Stretch|7,b.jpg|" + tree.Path() +
+                             "|Center|0,c.jpg|" + tree.At("gone away") + "|Tile|2");
     EXPECT_TRUE(Doc()->IsModified());
 
     Select({2});

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "view/ProgramSettings.h"
 #include "framework/win/RegistryProfile.h"
+#include "view/ProgramSettings.h"
 #include "view/SortOrder.h"
 
 namespace {
@@ -19,8 +19,8 @@ bool RawValue(const std::string& keyPath, const char* name, DWORD& type, std::st
         return false;
     char buffer[4096];
     DWORD size = sizeof buffer;
-    LONG result = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer),
-                                   &size);
+    LONG result =
+        RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
     RegCloseKey(key);
     data.assign(buffer, result == ERROR_SUCCESS ? size : 0);
     return result == ERROR_SUCCESS;
@@ -28,9 +28,9 @@ bool RawValue(const std::string& keyPath, const char* name, DWORD& type, std::st
 
 void SetRaw(const char* name, DWORD type, const std::string& data) {
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                              nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+        ERROR_SUCCESS);
     RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(data.data()),
                    static_cast<DWORD>(data.size()));
     RegCloseKey(key);
@@ -156,11 +156,11 @@ TEST_F(RegistryProfileTest, ProgramSettingsRoundTrip) {
               (CProgramSettings::ColumnWidths{120, 220, 60, 40}));
     DWORD type = 0;
     std::string data;
-    for (const char* name : {"Auto Save", "Auto Sort", "Change On Start", "Keep On Top",
-                             "Minimize On Start", "Reload Last List", "Scan Dead On Start",
-                             "Snap Limit", "Snap Window", "Sort Column", "Warn On Recycle",
-                             "Sort Ascending", "Col_Name", "Col_Path", "Col_Position",
-                             "Col_Count"}) {
+    for (const char* name :
+         {"Auto Save", "Auto Sort", "Change On Start", "Keep On Top", "Minimize On Start",
+          "Reload Last List", "Scan Dead On Start", "Snap Limit", "Snap Window", "Sort Column",
+          "Warn On Recycle", "Sort Ascending", "Col_Name", "Col_Path", "Col_Position",
+          "Col_Count"}) {
         EXPECT_TRUE(RawValue(kKey, name, type, data)) << name;
         EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD)) << name;
     }

@@ -15,7 +15,9 @@
 
 namespace {
 
-HINSTANCE Module() { return GetModuleHandleA(nullptr); }
+HINSTANCE Module() {
+    return GetModuleHandleA(nullptr);
+}
 
 // The bytes of one resource of this program, empty when it is missing.
 std::string ResourceBytes(int id, int type) {
@@ -182,7 +184,11 @@ TEST(Resources, Accelerators) {
     const BYTE plain = FVIRTKEY | FNOINVERT;
     const BYTE shift = FVIRTKEY | FNOINVERT | FSHIFT;
     const BYTE ctrl = FVIRTKEY | FNOINVERT | FCONTROL;
-    struct Key { BYTE flags; WORD key; WORD cmd; };
+    struct Key {
+        BYTE flags;
+        WORD key;
+        WORD cmd;
+    };
     const std::vector<Key> expected = {
         {plain, VK_INSERT, 32771}, {shift, VK_INSERT, 32772}, {ctrl, 'A', 32812},
         {ctrl, 'N', 57600},        {ctrl, 'O', 57601},        {ctrl, 'S', 57603},
@@ -214,8 +220,9 @@ std::string LoadText(UINT id) {
 
 TEST(Resources, Strings) {
     const std::vector<std::pair<UINT, std::string>> expected = {
-        {128, "Varnello\nUntitled\nList\nVarnello Wallpaper Lists (*.vld)\n.vld\nVarnelloList\n"
-              "Varnello Wallpaper List"},
+        {128,
+         "Varnello\nUntitled\nList\nVarnello Wallpaper Lists (*.vld)\n.vld\nVarnelloList\n"
+         "Varnello Wallpaper List"},
         {129, "00000 Wallpaper Files"},
         {130, "VLD Version 3"},
         {57344, "Varnello"},
@@ -227,8 +234,9 @@ TEST(Resources, Strings) {
         {32771, "Add files to the active list\nAdd Files"},
         {32772, "Add all files from a specified folder to the active list\nAdd From Folder"},
         {32774, "Remove the selected items from the active list\nRemove Selected Items"},
-        {32775, "Remove the selected items and physically remove the corresponding files\n"
-                "Recycle Selected Items"},
+        {32775,
+         "Remove the selected items and physically remove the corresponding files\n"
+         "Recycle Selected Items"},
         {32810, "Remove all items whose corresponding physical files no longer exist"},
         {32777, "Remove all items from the active list"},
         {57616, "Open this document"},
@@ -290,14 +298,23 @@ public:
     explicit TemplateReader(const std::string& bytes) : m_bytes(bytes) {}
     bool Ok() const { return m_ok; }
     WORD Word() {
-        if (m_pos + 2 > m_bytes.size()) { m_ok = false; return 0; }
+        if (m_pos + 2 > m_bytes.size()) {
+            m_ok = false;
+            return 0;
+        }
         WORD w = static_cast<BYTE>(m_bytes[m_pos]) | (static_cast<BYTE>(m_bytes[m_pos + 1]) << 8);
         m_pos += 2;
         return w;
     }
-    DWORD Dword() { DWORD lo = Word(); return lo | (static_cast<DWORD>(Word()) << 16); }
+    DWORD Dword() {
+        DWORD lo = Word();
+        return lo | (static_cast<DWORD>(Word()) << 16);
+    }
     BYTE Byte() {
-        if (m_pos + 1 > m_bytes.size()) { m_ok = false; return 0; }
+        if (m_pos + 1 > m_bytes.size()) {
+            m_ok = false;
+            return 0;
+        }
         return static_cast<BYTE>(m_bytes[m_pos++]);
     }
     // A zero-terminated UTF-16 string of ASCII characters.
@@ -328,12 +345,18 @@ private:
 
 // The predefined control classes that a template names by ordinal.
 std::string ClassName(const std::string& name) {
-    if (name == "#128") return "Button";
-    if (name == "#129") return "Edit";
-    if (name == "#130") return "Static";
-    if (name == "#131") return "ListBox";
-    if (name == "#132") return "ScrollBar";
-    if (name == "#133") return "ComboBox";
+    if (name == "#128")
+        return "Button";
+    if (name == "#129")
+        return "Edit";
+    if (name == "#130")
+        return "Static";
+    if (name == "#131")
+        return "ListBox";
+    if (name == "#132")
+        return "ScrollBar";
+    if (name == "#133")
+        return "ComboBox";
     return name;
 }
 
@@ -348,7 +371,10 @@ DialogTemplate ReadDialog(int id) {
     r.Dword();  // extended style
     dlg.style = r.Dword();
     WORD count = r.Word();
-    dlg.x = r.Word(); dlg.y = r.Word(); dlg.cx = r.Word(); dlg.cy = r.Word();
+    dlg.x = r.Word();
+    dlg.y = r.Word();
+    dlg.cx = r.Word();
+    dlg.cy = r.Word();
     EXPECT_EQ(r.NameOrOrdinal(), "") << "no menu";
     EXPECT_EQ(r.NameOrOrdinal(), "") << "default class";
     dlg.caption = r.Text();
@@ -365,7 +391,10 @@ DialogTemplate ReadDialog(int id) {
         r.Dword();  // help id
         r.Dword();  // extended style
         item.style = r.Dword();
-        item.x = r.Word(); item.y = r.Word(); item.cx = r.Word(); item.cy = r.Word();
+        item.x = r.Word();
+        item.y = r.Word();
+        item.cx = r.Word();
+        item.cy = r.Word();
         item.id = static_cast<int32_t>(r.Dword());
         item.cls = ClassName(r.NameOrOrdinal());
         item.text = r.NameOrOrdinal();
@@ -426,8 +455,9 @@ void CheckDialog(int id, const char* caption, short cx, short cy, DWORD style,
         EXPECT_EQ(item.style & e.mask, e.value);
     }
 
-    HWND wnd = CreateDialogParamA(Module(), MAKEINTRESOURCEA(id), nullptr,
-                                  [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    HWND wnd = CreateDialogParamA(
+        Module(), MAKEINTRESOURCEA(id), nullptr,
+        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
     ASSERT_NE(wnd, nullptr);
     char text[256];
     GetWindowTextA(wnd, text, sizeof text);
@@ -445,7 +475,8 @@ void CheckDialog(int id, const char* caption, short cx, short cy, DWORD style,
         GetClassNameA(child, cls, sizeof cls);
         EXPECT_EQ(lstrcmpiA(cls, e.cls), 0) << cls;
         if (e.text[0] == '#') {
-            HANDLE image = reinterpret_cast<HANDLE>(SendMessageA(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
+            HANDLE image =
+                reinterpret_cast<HANDLE>(SendMessageA(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
             EXPECT_NE(image, nullptr) << "bitmap shown";
         } else if (lstrcmpiA(cls, "ComboBox") != 0) {
             GetWindowTextA(child, text, sizeof text);
@@ -466,61 +497,74 @@ protected:
 };
 
 TEST_F(ResourceDialogs, AddFolder) {
-    CheckDialog(9, "Add Folder", 190, 76, kModal, {
-        {"Static", "&Folder path:", -1, 4, 4, 180, 8, kTypeMask | WS_VISIBLE, kText},
-        {"Edit", "", 1000, 4, 16, 180, 12, ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER,
-         ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER},
-        {"Button", "&Browse...", 1001, 134, 32, 50, 14, kCheckMask, kButton},
-        {"Button", "Include all &subfolders", 1002, 4, 34, 83, 10, kCheckMask, kCheckBox},
-        {"Static", "", -1, 4, 50, 180, 1, kTypeMask | WS_VISIBLE, kEtched},
-        {"Button", "OK", IDOK, 80, 56, 50, 14, kCheckMask, kDefButton},
-        {"Button", "Cancel", IDCANCEL, 134, 56, 50, 14, kCheckMask, kButton},
-    });
+    CheckDialog(
+        9, "Add Folder", 190, 76, kModal,
+        {
+            {"Static", "&Folder path:", -1, 4, 4, 180, 8, kTypeMask | WS_VISIBLE, kText},
+            {"Edit", "", 1000, 4, 16, 180, 12, ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER,
+             ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER},
+            {"Button", "&Browse...", 1001, 134, 32, 50, 14, kCheckMask, kButton},
+            {"Button", "Include all &subfolders", 1002, 4, 34, 83, 10, kCheckMask, kCheckBox},
+            {"Static", "", -1, 4, 50, 180, 1, kTypeMask | WS_VISIBLE, kEtched},
+            {"Button", "OK", IDOK, 80, 56, 50, 14, kCheckMask, kDefButton},
+            {"Button", "Cancel", IDCANCEL, 134, 56, 50, 14, kCheckMask, kButton},
+        });
 }
 
 TEST_F(ResourceDialogs, Options) {
-    CheckDialog(133, "Options", 198, 170, kModal, {
-        {"Button", "Startup Options", -1, 6, 2, 186, 64, kTypeMask, BS_GROUPBOX},
-        {"Button", "&Minimize to system tray on startup", 1002, 12, 14, 174, 10, kCheckMask, kCheckBox},
-        {"Button", "&Reload last wallpaper list on startup", 1003, 12, 26, 174, 10, kCheckMask, kCheckBox},
-        {"Button", "&Change wallpaper on startup", 1004, 24, 38, 162, 10, kCheckMask, kCheckBox},
-        {"Button", "Scan for &dead items on startup", 1020, 24, 50, 162, 10, kCheckMask, kCheckBox},
-        {"Button", "General Settings", -1, 6, 70, 186, 76, kTypeMask, BS_GROUPBOX},
-        {"Button", "&Keep main window on top", 1005, 12, 82, 174, 10, kCheckMask, kCheckBox},
-        {"Button", "&Warn me before sending a file to the Recycle Bin", 1006, 12, 94, 174, 10,
-         kCheckMask, kCheckBox},
-        {"Button", "&Automatically save list when exiting", 1009, 12, 106, 174, 10, kCheckMask, kCheckBox},
-        {"Button", "&Sort list after adding new items", 1010, 12, 118, 174, 10, kCheckMask, kCheckBox},
-        {"Button", "S&nap main window at", 1007, 12, 130, 82, 10, kCheckMask, kCheckBox},
-        {"Edit", "", 1008, 96, 128, 22, 12, kDigitsMask, kDigits},
-        {"Static", "pixels", -1, 122, 130, 30, 8, kTypeMask | WS_VISIBLE, kText},
-        {"Button", "OK", IDOK, 88, 150, 50, 14, kCheckMask, kDefButton},
-        {"Button", "Cancel", IDCANCEL, 142, 150, 50, 14, kCheckMask, kButton},
-    });
+    CheckDialog(
+        133, "Options", 198, 170, kModal,
+        {
+            {"Button", "Startup Options", -1, 6, 2, 186, 64, kTypeMask, BS_GROUPBOX},
+            {"Button", "&Minimize to system tray on startup", 1002, 12, 14, 174, 10, kCheckMask,
+             kCheckBox},
+            {"Button", "&Reload last wallpaper list on startup", 1003, 12, 26, 174, 10, kCheckMask,
+             kCheckBox},
+            {"Button", "&Change wallpaper on startup", 1004, 24, 38, 162, 10, kCheckMask,
+             kCheckBox},
+            {"Button", "Scan for &dead items on startup", 1020, 24, 50, 162, 10, kCheckMask,
+             kCheckBox},
+            {"Button", "General Settings", -1, 6, 70, 186, 76, kTypeMask, BS_GROUPBOX},
+            {"Button", "&Keep main window on top", 1005, 12, 82, 174, 10, kCheckMask, kCheckBox},
+            {"Button", "&Warn me before sending a file to the Recycle Bin", 1006, 12, 94, 174, 10,
+             kCheckMask, kCheckBox},
+            {"Button", "&Automatically save list when exiting", 1009, 12, 106, 174, 10, kCheckMask,
+             kCheckBox},
+            {"Button", "&Sort list after adding new items", 1010, 12, 118, 174, 10, kCheckMask,
+             kCheckBox},
+            {"Button", "S&nap main window at", 1007, 12, 130, 82, 10, kCheckMask, kCheckBox},
+            {"Edit", "", 1008, 96, 128, 22, 12, kDigitsMask, kDigits},
+            {"Static", "pixels", -1, 122, 130, 30, 8, kTypeMask | WS_VISIBLE, kText},
+            {"Button", "OK", IDOK, 88, 150, 50, 14, kCheckMask, kDefButton},
+            {"Button", "Cancel", IDCANCEL, 142, 150, 50, 14, kCheckMask, kButton},
+        });
 }
 
 TEST_F(ResourceDialogs, ListSettings) {
-    CheckDialog(137, "List Settings", 210, 90, kModal, {
-        {"Button", "General", -1, 8, 4, 194, 62, kTypeMask, BS_GROUPBOX},
-        {"Static", "&Default position:", -1, 14, 18, 54, 8, kTypeMask | WS_VISIBLE, kText},
-        {"ComboBox", "", 1011, 70, 16, 50, 60, 0x3 | CBS_SORT | WS_TABSTOP,
-         CBS_DROPDOWNLIST | CBS_SORT | WS_TABSTOP},
-        {"Button", "&Change wallpaper on a specified time interval", 1002, 14, 34, 182, 10,
-         kCheckMask, kCheckBox},
-        {"Edit", "", 1012, 26, 46, 18, 12, kDigitsMask, kDigits},
-        {"msctls_updown32", "", 1013, 44, 46, 11, 12, kSpinMask, kSpin},
-        {"Static", "hours", -1, 62, 48, 24, 8, kTypeMask | WS_VISIBLE, kText},
-        {"Edit", "", 1014, 90, 46, 18, 12, kDigitsMask, kDigits},
-        {"msctls_updown32", "", 1015, 108, 46, 11, 12, kSpinMask, kSpin},
-        {"Static", "minutes", -1, 126, 48, 30, 8, kTypeMask | WS_VISIBLE, kText},
-        {"Button", "OK", IDOK, 94, 70, 50, 14, kCheckMask, kDefButton},
-        {"Button", "Cancel", IDCANCEL, 150, 70, 50, 14, kCheckMask, kButton},
-    });
+    CheckDialog(
+        137, "List Settings", 210, 90, kModal,
+        {
+            {"Button", "General", -1, 8, 4, 194, 62, kTypeMask, BS_GROUPBOX},
+            {"Static", "&Default position:", -1, 14, 18, 54, 8, kTypeMask | WS_VISIBLE, kText},
+            {"ComboBox", "", 1011, 70, 16, 50, 60, 0x3 | CBS_SORT | WS_TABSTOP,
+             CBS_DROPDOWNLIST | CBS_SORT | WS_TABSTOP},
+            {"Button", "&Change wallpaper on a specified time interval", 1002, 14, 34, 182, 10,
+             kCheckMask, kCheckBox},
+            {"Edit", "", 1012, 26, 46, 18, 12, kDigitsMask, kDigits},
+            {"msctls_updown32", "", 1013, 44, 46, 11, 12, kSpinMask, kSpin},
+            {"Static", "hours", -1, 62, 48, 24, 8, kTypeMask | WS_VISIBLE, kText},
+            {"Edit", "", 1014, 90, 46, 18, 12, kDigitsMask, kDigits},
+            {"msctls_updown32", "", 1015, 108, 46, 11, 12, kSpinMask, kSpin},
+            {"Static", "minutes", -1, 126, 48, 30, 8, kTypeMask | WS_VISIBLE, kText},
+            {"Button", "OK", IDOK, 94, 70, 50, 14, kCheckMask, kDefButton},
+            {"Button", "Cancel", IDCANCEL, 150, 70, 50, 14, kCheckMask, kButton},
+        });
 }
 
 TEST_F(ResourceDialogs, ListSettingsSpinsHoldTheirEdits) {
-    HWND wnd = CreateDialogParamA(Module(), MAKEINTRESOURCEA(137), nullptr,
-                                  [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    HWND wnd = CreateDialogParamA(
+        Module(), MAKEINTRESOURCEA(137), nullptr,
+        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
     ASSERT_NE(wnd, nullptr);
     EXPECT_EQ(reinterpret_cast<HWND>(SendDlgItemMessageA(wnd, 1013, UDM_GETBUDDY, 0, 0)),
               GetDlgItem(wnd, 1012));
@@ -530,23 +574,28 @@ TEST_F(ResourceDialogs, ListSettingsSpinsHoldTheirEdits) {
 }
 
 TEST_F(ResourceDialogs, Preview) {
-    CheckDialog(143, "Wallpaper Preview", 254, 177, kModal | WS_MINIMIZEBOX, {
-        {"Static", "", 1019, 2, 2, 250, 172, kTypeMask | WS_VISIBLE, SS_BLACKFRAME},
-    });
+    CheckDialog(143, "Wallpaper Preview", 254, 177, kModal | WS_MINIMIZEBOX,
+                {
+                    {"Static", "", 1019, 2, 2, 250, 172, kTypeMask | WS_VISIBLE, SS_BLACKFRAME},
+                });
 }
 
 TEST_F(ResourceDialogs, About) {
-    CheckDialog(100, "About Varnello", 216, 161, kModal, {
-        {"Static", "#147", -1, 8, 8, 200, 46, kTypeMask | WS_VISIBLE, SS_BITMAP | WS_VISIBLE},
-        {"Static", "Version 9.40", -1, 87, 60, 41, 8, kTypeMask | WS_VISIBLE, kText},
-        {"Static", "", -1, 8, 74, 201, 1, kTypeMask | WS_VISIBLE, kEtched},
-        {"Static", "Visit the Varnello Home Page", 1021, 57, 82, 100, 8, kTypeMask | WS_VISIBLE, kText},
-        {"Static", "Contact the Author", 1022, 76, 96, 63, 8, kTypeMask | WS_VISIBLE, kText},
-        {"Static", "Copyright (C) Quillfen. All rights reserved.\n"
-                   "Varnello is freeware: share it freely, but do not sell it.",
-         -1, 8, 110, 200, 26, kTypeMask | WS_VISIBLE, kText},
-        {"Button", "OK", IDOK, 82, 140, 50, 16, kCheckMask, kDefButton},
-    });
+    CheckDialog(
+        100, "About Varnello", 216, 161, kModal,
+        {
+            {"Static", "#147", -1, 8, 8, 200, 46, kTypeMask | WS_VISIBLE, SS_BITMAP | WS_VISIBLE},
+            {"Static", "Version 9.40", -1, 87, 60, 41, 8, kTypeMask | WS_VISIBLE, kText},
+            {"Static", "", -1, 8, 74, 201, 1, kTypeMask | WS_VISIBLE, kEtched},
+            {"Static", "Visit the Varnello Home Page", 1021, 57, 82, 100, 8, kTypeMask | WS_VISIBLE,
+             kText},
+            {"Static", "Contact the Author", 1022, 76, 96, 63, 8, kTypeMask | WS_VISIBLE, kText},
+            {"Static",
+             "Copyright (C) Quillfen. All rights reserved.\n"
+             "Varnello is freeware: share it freely, but do not sell it.",
+             -1, 8, 110, 200, 26, kTypeMask | WS_VISIBLE, kText},
+            {"Button", "OK", IDOK, 82, 140, 50, 16, kCheckMask, kDefButton},
+        });
 }
 
 // ----------------------------------------------------------------- bitmaps
@@ -576,7 +625,8 @@ private:
 
 // Size of a bitmap as the program loads it.
 SIZE LoadedBitmapSize(int id) {
-    HBITMAP bmp = static_cast<HBITMAP>(LoadImageA(Module(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0));
+    HBITMAP bmp =
+        static_cast<HBITMAP>(LoadImageA(Module(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0));
     BITMAP info = {};
     if (bmp) {
         GetObjectA(bmp, sizeof info, &info);
@@ -646,8 +696,8 @@ TEST(Resources, ToolbarStrips) {
                     continue;
                 }
                 ++drawn;
-                int gain = GetRValue(h) + GetGValue(h) + GetBValue(h) -
-                           GetRValue(n) - GetGValue(n) - GetBValue(n);
+                int gain = GetRValue(h) + GetGValue(h) + GetBValue(h) - GetRValue(n) -
+                           GetGValue(n) - GetBValue(n);
                 EXPECT_GE(gain, 0) << "hot image " << image << " is not darker";
                 brighter += gain;
             }
@@ -684,7 +734,8 @@ std::vector<int> IconGroupSizes(int id) {
 
 // Whether an icon loads at the given size.
 bool IconLoads(int id, int size) {
-    HICON icon = static_cast<HICON>(LoadImageA(Module(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
+    HICON icon =
+        static_cast<HICON>(LoadImageA(Module(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
     if (!icon)
         return false;
     ICONINFO info = {};
@@ -694,8 +745,10 @@ bool IconLoads(int id, int size) {
         GetObjectA(info.hbmColor, sizeof bm, &bm);
         ok = bm.bmWidth == size && bm.bmHeight == size;
     }
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
+    if (info.hbmColor)
+        DeleteObject(info.hbmColor);
+    if (info.hbmMask)
+        DeleteObject(info.hbmMask);
     DestroyIcon(icon);
     return ok;
 }
@@ -714,14 +767,15 @@ TEST(Resources, Icons) {
 TEST(Resources, DocumentIconIsTheSecondIcon) {
     // The shell registration names the list files' icon by its index.
     std::vector<int> groups;
-    EnumResourceNamesA(Module(), MAKEINTRESOURCEA(14),
-                       [](HMODULE, LPCSTR, LPSTR name, LONG_PTR param) -> BOOL {
-                           if (IS_INTRESOURCE(name))
-                               reinterpret_cast<std::vector<int>*>(param)->push_back(
-                                   static_cast<int>(reinterpret_cast<ULONG_PTR>(name)));
-                           return TRUE;
-                       },
-                       reinterpret_cast<LONG_PTR>(&groups));
+    EnumResourceNamesA(
+        Module(), MAKEINTRESOURCEA(14),
+        [](HMODULE, LPCSTR, LPSTR name, LONG_PTR param) -> BOOL {
+            if (IS_INTRESOURCE(name))
+                reinterpret_cast<std::vector<int>*>(param)->push_back(
+                    static_cast<int>(reinterpret_cast<ULONG_PTR>(name)));
+            return TRUE;
+        },
+        reinterpret_cast<LONG_PTR>(&groups));
     ASSERT_GE(groups.size(), 2u);
     EXPECT_EQ(groups[0], 128);
     EXPECT_EQ(groups[1], 129);
@@ -738,8 +792,7 @@ TEST(Resources, ToolbarLayout) {
     EXPECT_EQ(layout->width, 16);
     EXPECT_EQ(layout->height, 16);
     const std::vector<unsigned short> expected = {
-        57600, 57601, 57603, 0, 32771, 32772, 0, 32774, 32775, 0,
-        32788, 32813, 0, 32784, 0, 32792};
+        57600, 57601, 57603, 0, 32771, 32772, 0, 32774, 32775, 0, 32788, 32813, 0, 32784, 0, 32792};
     EXPECT_EQ(layout->items, expected);
     int buttons = 0;
     for (unsigned short item : layout->items)
@@ -781,7 +834,8 @@ TEST(Resources, Version) {
 TEST(Resources, Manifest) {
     ASSERT_NE(FindResourceA(Module(), MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)), nullptr);
     std::string xml = ResourceBytes(1, 24);
-    EXPECT_NE(xml.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
+    EXPECT_NE(xml.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
+              std::string::npos);
     EXPECT_NE(xml.find("level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(xml.find(">true</dpiAware>"), std::string::npos);
 }
@@ -791,10 +845,9 @@ TEST(Resources, ManifestBringsCommonControls6) {
     // manifest is what makes the loader take them instead of version 5.
     InitCommonControls();
     HMODULE comctl = nullptr;
-    ASSERT_TRUE(GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                                       GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                                   reinterpret_cast<LPCSTR>(reinterpret_cast<void*>(&InitCommonControls)),
-                                   &comctl));
+    ASSERT_TRUE(GetModuleHandleExA(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCSTR>(reinterpret_cast<void*>(&InitCommonControls)), &comctl));
     char path[MAX_PATH] = {};
     GetModuleFileNameA(comctl, path, MAX_PATH);
     CharLowerA(path);

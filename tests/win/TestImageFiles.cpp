@@ -46,8 +46,7 @@ bool EncoderFor(const wchar_t* mime, CLSID& clsid) {
 
 }  // namespace
 
-bool WritePattern(const std::string& path, int width, int height, bool alpha,
-                  const wchar_t* mime) {
+bool WritePattern(const std::string& path, int width, int height, bool alpha, const wchar_t* mime) {
     std::vector<Argb> pixels(static_cast<std::size_t>(width) * height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
@@ -59,9 +58,9 @@ bool WritePattern(const std::string& path, int width, int height, bool alpha,
                                               &bitmap) != Ok)
         return false;
     CLSID encoder;
-    bool written = EncoderFor(mime, encoder) &&
-                   DllExports::GdipSaveImageToFile(bitmap, Widen(path).c_str(), &encoder,
-                                                   nullptr) == Ok;
+    bool written =
+        EncoderFor(mime, encoder) &&
+        DllExports::GdipSaveImageToFile(bitmap, Widen(path).c_str(), &encoder, nullptr) == Ok;
     DllExports::GdipDisposeImage(bitmap);
     return written;
 }
@@ -134,8 +133,7 @@ std::string ReadBytes(const std::string& path) {
     return bytes;
 }
 
-std::vector<Argb> DecodePixels(const std::string& path, int& width, int& height,
-                               int& pixelFormat) {
+std::vector<Argb> DecodePixels(const std::string& path, int& width, int& height, int& pixelFormat) {
     std::vector<Argb> pixels;
     GpBitmap* bitmap = nullptr;
     if (DllExports::GdipCreateBitmapFromFile(Widen(path).c_str(), &bitmap) != Ok)

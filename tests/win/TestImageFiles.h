@@ -22,8 +22,7 @@ Argb PatternPixel(int x, int y, bool alpha);
 
 // Writes a 32-bit ARGB image of the pattern as PNG, or, without alpha, as
 // JPEG (quality 90) or 24-bit BMP. mime: "image/png", "image/jpeg", "image/bmp".
-bool WritePattern(const std::string& path, int width, int height, bool alpha,
-                  const wchar_t* mime);
+bool WritePattern(const std::string& path, int width, int height, bool alpha, const wchar_t* mime);
 
 // Writes an 8-bit indexed BMP byte by byte: a palette of 256 colours
 // (entry i = PaletteColour(i)) and pixel (x, y) = (x * 7 + y * 13) % 256.
@@ -38,8 +37,7 @@ std::string ReadBytes(const std::string& path);
 
 // Decodes a file with GDI+ directly and returns its pixels row by row, or an
 // empty vector; width, height and the GDI+ pixel format are set on success.
-std::vector<Argb> DecodePixels(const std::string& path, int& width, int& height,
-                               int& pixelFormat);
+std::vector<Argb> DecodePixels(const std::string& path, int& width, int& height, int& pixelFormat);
 
 // Starts GDI+ for the test's own use while alive.
 class CGdiplusSession {

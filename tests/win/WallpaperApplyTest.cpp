@@ -6,10 +6,10 @@
 
 #include "RegistryValues.h"
 #include "TestImageFiles.h"
+#include "base/PathParts.h"
 #include "base/win/AnsiCodePage.h"
 #include "framework/Prompter.h"
 #include "list/MemoryRowStore.h"
-#include "base/PathParts.h"
 #include "list/WallpaperItem.h"
 #include "list/WallpaperRows.h"
 #include "wallpaper/RandomChoice.h"

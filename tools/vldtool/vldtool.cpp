@@ -11,19 +11,19 @@
 #include <string>
 
 #include "base/ByteStream.h"
+#include "base/PathParts.h"
 #include "framework/FrameworkTexts.h"
 #include "list/ListFile.h"
 #include "list/ListSettings.h"
 #include "list/ListTarget.h"
 #include "list/MemoryRowStore.h"
-#include "base/PathParts.h"
 #include "list/WallpaperItem.h"
 #include "list/WallpaperRows.h"
 
 #ifdef _WIN32
+#include <windows.h>
 #include <fcntl.h>
 #include <io.h>
-#include <windows.h>
 
 #include "base/win/AnsiCodePage.h"
 #endif
@@ -63,11 +63,13 @@ void Print(std::FILE* stream, const std::string& text) {
 // Reads the whole file into bytes; false when it cannot be opened or read.
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
+    if (!file)
+        return false;
     bytes.clear();
     char buffer[64 * 1024];
     std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        bytes.append(buffer, got);
     const bool ok = !std::ferror(file);
     std::fclose(file);
     return ok;
@@ -76,7 +78,8 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
 // True when a file of that name exists (can be opened for reading).
 bool FileExists(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
+    if (!file)
+        return false;
     std::fclose(file);
     return true;
 }
@@ -96,16 +99,21 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes) {
     std::string temp;
     for (int n = 0;; ++n) {
         temp = path + ".vldtool" + std::to_string(n) + ".tmp";
-        if (!FileExists(temp)) break;
-        if (n == 1000) return false;
+        if (!FileExists(temp))
+            break;
+        if (n == 1000)
+            return false;
     }
     std::FILE* file = std::fopen(temp.c_str(), "wb");
-    if (!file) return false;
+    if (!file)
+        return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     ok = std::fflush(file) == 0 && ok;
     ok = std::fclose(file) == 0 && ok;
-    if (ok) ok = ReplaceFileWith(temp, path);
-    if (!ok) std::remove(temp.c_str());
+    if (ok)
+        ok = ReplaceFileWith(temp, path);
+    if (!ok)
+        std::remove(temp.c_str());
     return ok;
 }
 
@@ -120,16 +128,16 @@ int LoadList(const std::string& path, CListTarget& target, ListReadResult& resul
     CMemorySource source(bytes);
     result = ReadList(source, target);
     switch (result.status) {
-        case ListReadStatus::Ok:
-            return kExitOk;
-        case ListReadStatus::UnknownSignature:
-            Print(stderr, std::string(kBadSignature) + "\n");
-            return kExitSignature;
-        case ListReadStatus::EndOfFile:
-            Print(stderr, std::string(texts::kUnexpectedFileFormat) + "\n");
-            return kExitFormat;
-        case ListReadStatus::BadLength:
-            break;
+    case ListReadStatus::Ok:
+        return kExitOk;
+    case ListReadStatus::UnknownSignature:
+        Print(stderr, std::string(kBadSignature) + "\n");
+        return kExitSignature;
+    case ListReadStatus::EndOfFile:
+        Print(stderr, std::string(texts::kUnexpectedFileFormat) + "\n");
+        return kExitFormat;
+    case ListReadStatus::BadLength:
+        break;
     }
     Print(stderr, std::string(texts::kFailedToOpenDocument) + "\n");
     return kExitOpenFailed;
@@ -140,7 +148,8 @@ int Dump(const std::string& path) {
     LoadedList list;
     ListReadResult result;
     const int status = LoadList(path, list.target, result);
-    if (status != kExitOk) return status;
+    if (status != kExitOk)
+        return status;
 
     const CListSettings& s = list.target.GetSettings();
     const CWallpaperRows& rows = list.rows;
@@ -155,9 +164,10 @@ int Dump(const std::string& path) {
     out += "items: " + DecimalText(rows.Count()) + "\n";
     for (int row = 0; row < rows.Count(); ++row) {
         const CWallpaperItem* item = rows.Item(row);
-        if (!item) continue;
-        out += item->GetPath() + "\t" + item->GetPosition() + "\t" +
-               DecimalText(item->GetCount()) + "\t" + DecimalText(item->GetRandomPending()) + "\n";
+        if (!item)
+            continue;
+        out += item->GetPath() + "\t" + item->GetPosition() + "\t" + DecimalText(item->GetCount()) +
+               "\t" + DecimalText(item->GetRandomPending()) + "\n";
     }
     Print(stdout, out);
     return std::fflush(stdout) == 0 ? kExitOk : kExitFile;
@@ -168,10 +178,12 @@ int Upgrade(const std::string& in, const std::string& out) {
     LoadedList list;
     ListReadResult result;
     const int status = LoadList(in, list.target, result);
-    if (status != kExitOk) return status;
+    if (status != kExitOk)
+        return status;
 
     CMemorySink sink;
-    if (!WriteList(sink, list.target.GetSettings(), list.store) || !WriteFileBytes(out, sink.Bytes())) {
+    if (!WriteList(sink, list.target.GetSettings(), list.store) ||
+        !WriteFileBytes(out, sink.Bytes())) {
         Print(stderr, "vldtool: cannot write " + out + "\n");
         return kExitFile;
     }
@@ -190,8 +202,10 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
     const std::string command = argc > 1 ? argv[1] : "";
-    if (command == "dump" && argc == 3) return Dump(argv[2]);
-    if (command == "upgrade" && argc == 4) return Upgrade(argv[2], argv[3]);
+    if (command == "dump" && argc == 3)
+        return Dump(argv[2]);
+    if (command == "upgrade" && argc == 4)
+        return Upgrade(argv[2], argv[3]);
     Print(stderr, kUsage);
     return kExitUsage;
 }

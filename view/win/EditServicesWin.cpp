@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <shellapi.h>
 
-
 // Sends the file to the Recycle Bin, silently.
 int CEditServicesWin::RecycleFile(const std::string& path) {
     return m_fileOp.DeletePath(path, false);

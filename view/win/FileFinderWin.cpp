@@ -47,8 +47,9 @@ bool CFileFinderWin::ListFolder(const std::string& folder,
 // Volume serial number and file index of the folder the path leads to;
 // when the folder cannot be opened, its full path in capitals.
 std::string CFileFinderWin::FolderIdentity(const std::string& folder) {
-    HANDLE handle = CreateFileA(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE handle =
+        CreateFileA(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle != INVALID_HANDLE_VALUE) {
         BY_HANDLE_FILE_INFORMATION info;
         BOOL ok = GetFileInformationByHandle(handle, &info);

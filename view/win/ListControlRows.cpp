@@ -30,14 +30,16 @@ int CListControlRows::InsertRow(int index, const std::string& text0) {
     item.iItem = index;
     item.pszText = const_cast<char*>(text0.c_str());
     item.lParam = 0;
-    return static_cast<int>(SendMessageA(m_hList, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    return static_cast<int>(
+        SendMessageA(m_hList, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
 void CListControlRows::SetText(int row, int column, const std::string& text) {
     LVITEMA item = {};
     item.iSubItem = column;
     item.pszText = const_cast<char*>(text.c_str());
-    SendMessageA(m_hList, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    SendMessageA(m_hList, LVM_SETITEMTEXTA, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&item));
 }
 
 std::string CListControlRows::GetText(int row, int column) const {
@@ -50,9 +52,8 @@ std::string CListControlRows::GetText(int row, int column) const {
         item.iSubItem = column;
         item.pszText = buffer.data();
         item.cchTextMax = static_cast<int>(buffer.size());
-        int length = static_cast<int>(SendMessageA(m_hList, LVM_GETITEMTEXTA,
-                                                   static_cast<WPARAM>(row),
-                                                   reinterpret_cast<LPARAM>(&item)));
+        int length = static_cast<int>(SendMessageA(
+            m_hList, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
         if (length < static_cast<int>(buffer.size()) - 1 || buffer.size() >= (1u << 20))
             return std::string(item.pszText ? item.pszText : "");
         buffer.resize(buffer.size() * 4);
@@ -97,7 +98,8 @@ void CListControlRows::SetRowState(int row, unsigned state, unsigned mask) {
     LVITEMA item = {};
     item.state = state;
     item.stateMask = mask;
-    SendMessageA(m_hList, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    SendMessageA(m_hList, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&item));
 }
 
 unsigned CListControlRows::GetRowState(int row) const {

@@ -5,12 +5,12 @@
 #include "dialogs/win/AddFromFolderDlg.h"
 #include "framework/win/FileDialog.h"
 #include "view/EditTexts.h"
-#include "view/win/FileFinderWin.h"
 #include "view/ItemCommands.h"
-#include "view/win/ListDropTarget.h"
 #include "view/RemoveCommands.h"
-#include "view/win/VarnelloView.h"
 #include "view/WallpaperAdder.h"
+#include "view/win/FileFinderWin.h"
+#include "view/win/ListDropTarget.h"
+#include "view/win/VarnelloView.h"
 
 CListEditCommands::CListEditCommands(CVarnelloView& view, UINT privateClipboardFormat)
     : m_view(view), m_cfPrivate(privateClipboardFormat) {}
@@ -93,9 +93,8 @@ void CListEditCommands::RegisterDropTarget() {
     HWND list = m_view.GetHwnd();
     if (m_pDropTarget || !list)
         return;
-    auto* target = new CListDropTarget(m_cfPrivate, [this](const std::vector<std::string>& paths) {
-        AddDroppedFiles(paths);
-    });
+    auto* target = new CListDropTarget(
+        m_cfPrivate, [this](const std::vector<std::string>& paths) { AddDroppedFiles(paths); });
     if (SUCCEEDED(RegisterDragDrop(list, target))) {
         m_pDropTarget = target;
         m_hDropWindow = list;

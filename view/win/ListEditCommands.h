@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <string>
 
-#include "view/win/EditServicesWin.h"
 #include "view/ListEditHost.h"
+#include "view/win/EditServicesWin.h"
 
 class CListDropTarget;
 class CVarnelloView;

@@ -1,8 +1,8 @@
 #include "view/win/VarnelloView.h"
 
+#include "framework/Profile.h"
 #include "framework/win/Application.h"
 #include "framework/win/FrameWindow.h"
-#include "framework/Profile.h"
 #include "list/WallpaperItem.h"
 #include "res/resource.h"
 #include "view/CommandRules.h"
@@ -83,11 +83,11 @@ void CVarnelloView::PreCreateWindow() {
 // Creates the list control with its columns, so that rows read before the
 // first initial update keep all four texts.
 bool CVarnelloView::CreateView(HWND parent, UINT id) {
-    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "",
-                                WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT |
-                                    LVS_SHOWSELALWAYS,
-                                0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
-                                GetModuleHandleA(nullptr), nullptr);
+    HWND list = CreateWindowExA(
+        0, WC_LISTVIEWA, "",
+        WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0, 0, 0,
+        parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleA(nullptr),
+        nullptr);
     if (!list || !Subclass(list))
         return false;
     m_store.Attach(list);
@@ -104,7 +104,8 @@ bool CVarnelloView::CreateView(HWND parent, UINT id) {
         column.cx = widths[static_cast<std::size_t>(i)];
         column.pszText = const_cast<char*>(kColumns[i].title);
         column.iSubItem = i;
-        if (SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column)) != i)
+        if (SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(&column)) != i)
             return false;
     }
     return true;
@@ -125,7 +126,8 @@ void CVarnelloView::OnFirstInitialUpdate() {
     // Keep On Top places the main window in the topmost band.
     if (m_pFrame)
         m_pFrame->SetTopmost(m_settings.m_bKeepOnTop == 1, false);
-    SetWindowLongA(list, GWL_STYLE, GetWindowLongA(list, GWL_STYLE) | LVS_REPORT | LVS_SHOWSELALWAYS);
+    SetWindowLongA(list, GWL_STYLE,
+                   GetWindowLongA(list, GWL_STYLE) | LVS_REPORT | LVS_SHOWSELALWAYS);
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, ~0u, LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP);
 
     m_imlSortArrows = ImageList_Create(9, 9, ILC_COLOR16 | ILC_MASK, 2, 2);
@@ -198,8 +200,8 @@ void CVarnelloView::OnContextMenu(POINT screenPoint) {
     HMENU popup = GetSubMenu(menu, 0);
     HWND owner = MainWindow();
     if (popup && owner)
-        TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, owner,
-                       nullptr);
+        TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0,
+                       owner, nullptr);
     DestroyMenu(menu);
 }
 
@@ -229,8 +231,8 @@ bool CVarnelloView::OnReflectedNotify(NMHDR* header, LRESULT* result) {
 void CVarnelloView::OnDestroy() {
     CProgramSettings::ColumnWidths widths = {};
     for (int i = 0; i < CProgramSettings::kColumnCount; ++i)
-        widths[static_cast<std::size_t>(i)] =
-            static_cast<std::int32_t>(SendMessageA(GetHwnd(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
+        widths[static_cast<std::size_t>(i)] = static_cast<std::int32_t>(
+            SendMessageA(GetHwnd(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
     if (CApplication* app = CApplication::Get())
         m_settings.Save(app->Profile(), widths);
     m_rows.DeleteAllRows();
@@ -252,8 +254,8 @@ LRESULT CVarnelloView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         // From the keyboard: at the focused row, or the list's corner.
         if (lParam == -1) {
             POINT point = {0, 0};
-            int focused = static_cast<int>(SendMessageA(GetHwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
-                                                        MAKELPARAM(LVNI_FOCUSED, 0)));
+            int focused = static_cast<int>(SendMessageA(
+                GetHwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_FOCUSED, 0)));
             RECT rect;
             if (focused >= 0) {
                 rect.left = LVIR_BOUNDS;
@@ -380,15 +382,39 @@ void CVarnelloView::OnSelectAll() {
 }
 
 // Adding, removing and the item commands (ListEditCommands.h).
-void CVarnelloView::OnAddFiles() { m_edit.AddFiles(); }
-void CVarnelloView::OnAddFolder() { m_edit.AddFromFolder(); }
-void CVarnelloView::OnRemoveSelected() { m_edit.RemoveSelected(); }
-void CVarnelloView::OnRemoveRecycle() { m_edit.RemoveAndRecycle(); }
-void CVarnelloView::OnRemoveDead() { m_edit.RemoveDeadItems(); }
-void CVarnelloView::OnRemoveAll() { m_edit.RemoveAll(); }
-void CVarnelloView::OnPositionCenter() { m_edit.SetPosition("Center"); }
-void CVarnelloView::OnPositionStretch() { m_edit.SetPosition("Stretch"); }
-void CVarnelloView::OnPositionTile() { m_edit.SetPosition("Tile"); }
-void CVarnelloView::OnResetCount() { m_edit.ResetCount(); }
-void CVarnelloView::OnOpenFolder() { m_edit.OpenContainingFolder(); }
-void CVarnelloView::RemoveDeadItems() { m_edit.RemoveDeadItems(); }
+void CVarnelloView::OnAddFiles() {
+    m_edit.AddFiles();
+}
+void CVarnelloView::OnAddFolder() {
+    m_edit.AddFromFolder();
+}
+void CVarnelloView::OnRemoveSelected() {
+    m_edit.RemoveSelected();
+}
+void CVarnelloView::OnRemoveRecycle() {
+    m_edit.RemoveAndRecycle();
+}
+void CVarnelloView::OnRemoveDead() {
+    m_edit.RemoveDeadItems();
+}
+void CVarnelloView::OnRemoveAll() {
+    m_edit.RemoveAll();
+}
+void CVarnelloView::OnPositionCenter() {
+    m_edit.SetPosition("Center");
+}
+void CVarnelloView::OnPositionStretch() {
+    m_edit.SetPosition("Stretch");
+}
+void CVarnelloView::OnPositionTile() {
+    m_edit.SetPosition("Tile");
+}
+void CVarnelloView::OnResetCount() {
+    m_edit.ResetCount();
+}
+void CVarnelloView::OnOpenFolder() {
+    m_edit.OpenContainingFolder();
+}
+void CVarnelloView::RemoveDeadItems() {
+    m_edit.RemoveDeadItems();
+}

@@ -4,12 +4,11 @@
 
 #include <memory>
 
-#include "view/ProgramSettings.h"
 #include "framework/win/View.h"
-#include "view/ListViewFrame.h"
-#include "view/ProgramSettings.h"
 #include "list/VarnelloDoc.h"
 #include "list/WallpaperRows.h"
+#include "view/ListViewFrame.h"
+#include "view/ProgramSettings.h"
 #include "view/win/ListControlRows.h"
 #include "view/win/ListEditCommands.h"
 

@@ -31,8 +31,8 @@ bool StartGdiplus() {
 std::wstring Widen(const std::string& text) {
     if (text.empty())
         return std::wstring();
-    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                     nullptr, 0);
+    int length =
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     if (length <= 0)
         return std::wstring();
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
@@ -161,8 +161,8 @@ HRESULT CWallpaperImage::Load(const std::string& path) {
     PixelFormat sourceFormat = 0;
     if (DllExports::GdipGetImageWidth(source.m_bitmap, &width) != Ok ||
         DllExports::GdipGetImageHeight(source.m_bitmap, &height) != Ok ||
-        DllExports::GdipGetImagePixelFormat(source.m_bitmap, &sourceFormat) != Ok ||
-        width == 0 || height == 0 || width > 0x7FFFFFFF || height > 0x7FFFFFFF)
+        DllExports::GdipGetImagePixelFormat(source.m_bitmap, &sourceFormat) != Ok || width == 0 ||
+        height == 0 || width > 0x7FFFFFFF || height > 0x7FFFFFFF)
         return E_FAIL;
 
     // The depth of the copy.
@@ -225,9 +225,8 @@ HRESULT CWallpaperImage::Load(const std::string& path) {
     data.Stride = stride;
     data.PixelFormat = format;
     data.Scan0 = pixels;
-    status = DllExports::GdipBitmapLockBits(source.m_bitmap, &rect,
-                                            ImageLockModeRead | ImageLockModeUserInputBuf,
-                                            format, &data);
+    status = DllExports::GdipBitmapLockBits(
+        source.m_bitmap, &rect, ImageLockModeRead | ImageLockModeUserInputBuf, format, &data);
     if (status == Ok)
         status = DllExports::GdipBitmapUnlockBits(source.m_bitmap, &data);
     if (status != Ok) {

@@ -1,7 +1,7 @@
 #include "wallpaper/win/WallpaperServicesWin.h"
 
-#include "base/win/SystemText.h"
 #include "base/PathParts.h"
+#include "base/win/SystemText.h"
 #include "wallpaper/DesktopStyle.h"
 #include "wallpaper/win/WallpaperImage.h"
 

@@ -40,8 +40,8 @@ std::string WindowText(HWND hwnd) {
         return std::string();
     std::string text(length + 1, '\0');
     DWORD_PTR copied = 0;
-    SendMessageTimeoutA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG,
-                        kTimeoutMs, &copied);
+    SendMessageTimeoutA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]),
+                        SMTO_ABORTIFHUNG, kTimeoutMs, &copied);
     text.resize(copied);
     return text;
 }
@@ -146,8 +146,9 @@ bool CDialogProbe::SetText(const std::string& name, const std::string& text) con
     if (!control)
         return false;
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
-                               kTimeoutMs, &result) && result;
+    return SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                               SMTO_ABORTIFHUNG, kTimeoutMs, &result) &&
+           result;
 }
 
 bool CDialogProbe::SetCheck(const std::string& name, bool checked) const {
@@ -155,6 +156,6 @@ bool CDialogProbe::SetCheck(const std::string& name, bool checked) const {
     if (!control)
         return false;
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(control, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0, SMTO_ABORTIFHUNG,
-                               kTimeoutMs, &result) != 0;
+    return SendMessageTimeoutA(control, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0,
+                               SMTO_ABORTIFHUNG, kTimeoutMs, &result) != 0;
 }

@@ -100,7 +100,8 @@ int CInspector::Run(const std::vector<std::string>& args) {
     return 0;
 }
 
-bool CInspector::RunCommand(const std::string& name, const std::vector<std::string>& args, std::size_t& pos) {
+bool CInspector::RunCommand(const std::string& name, const std::vector<std::string>& args,
+                            std::size_t& pos) {
     // Takes the next argument, or fails the command when there is none.
     auto need = [&](std::string& value) {
         if (pos >= args.size())
@@ -117,12 +118,13 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
             return false;
         DWORD start = GetTickCount();
         HDESK desktop = nullptr;
-        while (!(desktop = OpenDesktopA(a.c_str(), 0, FALSE, GENERIC_ALL)) && GetTickCount() - start < kDefaultWaitMs)
+        while (!(desktop = OpenDesktopA(a.c_str(), 0, FALSE, GENERIC_ALL)) &&
+               GetTickCount() - start < kDefaultWaitMs)
             Sleep(kPollMs);
         if (!desktop)
             return Fail("no desktop " + a + ", error " + std::to_string(GetLastError()));
-        return SetThreadDesktop(desktop) || Fail("cannot move to desktop " + a + ", error " +
-                                                  std::to_string(GetLastError()));
+        return SetThreadDesktop(desktop) ||
+               Fail("cannot move to desktop " + a + ", error " + std::to_string(GetLastError()));
     }
     if (name == "wait-window") {
         DWORD timeout = TakeTimeout(args, pos, kDefaultWaitMs);
@@ -141,7 +143,8 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         DWORD start = GetTickCount();
         while (Title() != a) {
             if (GetTickCount() - start > timeout)
-                return Fail("title is \"" + EscapeText(Title()) + "\", expected \"" + EscapeText(a) + "\"");
+                return Fail("title is \"" + EscapeText(Title()) + "\", expected \"" +
+                            EscapeText(a) + "\"");
             Sleep(kPollMs);
         }
         std::printf("title: %s\n", EscapeText(a).c_str());
@@ -194,7 +197,8 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         CListViewProbe list(ListControl());
         POINT point = {};
         int index = std::atoi(a.c_str());
-        bool found = name == "column-point" ? list.ColumnPoint(index, point) : list.RowPoint(index, point);
+        bool found =
+            name == "column-point" ? list.ColumnPoint(index, point) : list.RowPoint(index, point);
         if (!found)
             return Fail(name + ": no item " + a);
         std::printf("point: %ld %ld\n", point.x, point.y);
@@ -249,7 +253,8 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
     if (name == "click") {
         if (!need(a) || !need(b) || !need(c) || !FindFrame(kDefaultWaitMs, false))
             return false;
-        return CMouseInput::Click(std::atoi(a.c_str()), std::atoi(b.c_str()), c) || Fail("cannot click " + c);
+        return CMouseInput::Click(std::atoi(a.c_str()), std::atoi(b.c_str()), c) ||
+               Fail("cannot click " + c);
     }
     if (name == "command") {
         if (!need(a) || !NeedFrame())
@@ -282,7 +287,8 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
     if (name == "reg-get") {
         if (!need(a) || !need(b))
             return false;
-        std::printf("%s\\%s = %s\n", a.c_str(), b.c_str(), EscapeText(CRegistryProbe::Get(a, b)).c_str());
+        std::printf("%s\\%s = %s\n", a.c_str(), b.c_str(),
+                    EscapeText(CRegistryProbe::Get(a, b)).c_str());
         return true;
     }
     if (name == "reg-set") {
@@ -309,7 +315,8 @@ bool CInspector::FindFrame(DWORD timeoutMs, bool visibleOnly) {
             m_frame = search.found;
             GetWindowThreadProcessId(m_frame, &m_processId);
             if (!m_process)
-                m_process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, m_processId);
+                m_process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
+                                        m_processId);
             return true;
         }
         if (GetTickCount() - start >= timeoutMs)
@@ -387,8 +394,8 @@ bool CInspector::PrintHeader() {
             if (column.format & HDF_BITMAP_ON_RIGHT)
                 arrow += " right";
         }
-        std::printf("column %d: %s|%s|%s|%d\n", index++, EscapeText(column.title).c_str(), align, arrow.c_str(),
-                    column.width);
+        std::printf("column %d: %s|%s|%s|%d\n", index++, EscapeText(column.title).c_str(), align,
+                    arrow.c_str(), column.width);
     }
     return true;
 }
@@ -403,14 +410,15 @@ bool CInspector::PrintStatus() {
     CRemoteMemory memory(bar, kTextSize);
     for (int i = 0; i < static_cast<int>(parts); ++i) {
         DWORD_PTR length = 0;
-        SendMessageTimeoutA(bar, SB_GETTEXTLENGTHA, i, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length);
+        SendMessageTimeoutA(bar, SB_GETTEXTLENGTHA, i, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                            &length);
         std::string text;
         if (LOWORD(length) < kTextSize) {
             char empty = '\0';
             memory.Write(0, &empty, 1);
             DWORD_PTR result = 0;
-            SendMessageTimeoutA(bar, SB_GETTEXTA, i, reinterpret_cast<LPARAM>(memory.Address()), SMTO_ABORTIFHUNG,
-                                kSendTimeoutMs, &result);
+            SendMessageTimeoutA(bar, SB_GETTEXTA, i, reinterpret_cast<LPARAM>(memory.Address()),
+                                SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
             text = memory.ReadText(0, kTextSize - 1);
         }
         std::printf("pane %d: %s\n", i, EscapeText(text).c_str());
@@ -429,8 +437,8 @@ bool CInspector::PrintDialog(HWND dialog) {
         std::string flags;
         for (const std::string& flag : control.flags)
             flags += " [" + flag + "]";
-        std::printf("%s %d: %s%s\n", control.kind.c_str(), control.id, EscapeText(control.text).c_str(),
-                    flags.c_str());
+        std::printf("%s %d: %s%s\n", control.kind.c_str(), control.id,
+                    EscapeText(control.text).c_str(), flags.c_str());
     }
     return true;
 }

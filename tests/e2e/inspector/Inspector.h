@@ -16,7 +16,8 @@ public:
 
 private:
     // Runs one command taking its arguments from args at pos.
-    bool RunCommand(const std::string& name, const std::vector<std::string>& args, std::size_t& pos);
+    bool RunCommand(const std::string& name, const std::vector<std::string>& args,
+                    std::size_t& pos);
     // Waits for the main window (visible or not) at most timeoutMs.
     bool FindFrame(DWORD timeoutMs, bool visibleOnly);
     // Makes sure the main window is known, waiting the default time.

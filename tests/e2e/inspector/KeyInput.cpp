@@ -11,18 +11,26 @@ struct KeyName {
 };
 
 const KeyName kKeyNames[] = {
-    {"Return", VK_RETURN}, {"Enter", VK_RETURN}, {"KP_Enter", VK_RETURN}, {"Delete", VK_DELETE},
-    {"Insert", VK_INSERT}, {"Escape", VK_ESCAPE}, {"Tab", VK_TAB}, {"BackSpace", VK_BACK},
-    {"space", VK_SPACE}, {"Home", VK_HOME}, {"End", VK_END}, {"Prior", VK_PRIOR},
-    {"Page_Up", VK_PRIOR}, {"Next", VK_NEXT}, {"Page_Down", VK_NEXT}, {"Up", VK_UP},
-    {"Down", VK_DOWN}, {"Left", VK_LEFT}, {"Right", VK_RIGHT},
+    {"Return", VK_RETURN}, {"Enter", VK_RETURN},  {"KP_Enter", VK_RETURN}, {"Delete", VK_DELETE},
+    {"Insert", VK_INSERT}, {"Escape", VK_ESCAPE}, {"Tab", VK_TAB},         {"BackSpace", VK_BACK},
+    {"space", VK_SPACE},   {"Home", VK_HOME},     {"End", VK_END},         {"Prior", VK_PRIOR},
+    {"Page_Up", VK_PRIOR}, {"Next", VK_NEXT},     {"Page_Down", VK_NEXT},  {"Up", VK_UP},
+    {"Down", VK_DOWN},     {"Left", VK_LEFT},     {"Right", VK_RIGHT},
 };
 
 // Keys that need the extended-key flag in a scan-code world.
 bool IsExtended(WORD code) {
     switch (code) {
-    case VK_DELETE: case VK_INSERT: case VK_HOME: case VK_END: case VK_PRIOR:
-    case VK_NEXT: case VK_UP: case VK_DOWN: case VK_LEFT: case VK_RIGHT:
+    case VK_DELETE:
+    case VK_INSERT:
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_LEFT:
+    case VK_RIGHT:
         return true;
     default:
         return false;
@@ -60,7 +68,8 @@ bool CKeyInput::Parse(const std::string& keys) {
     std::size_t start = 0;
     while (start <= keys.size()) {
         std::size_t plus = keys.find('+', start);
-        std::string part = keys.substr(start, plus == std::string::npos ? std::string::npos : plus - start);
+        std::string part =
+            keys.substr(start, plus == std::string::npos ? std::string::npos : plus - start);
         if (part.empty())
             return false;
         if (plus == std::string::npos) {

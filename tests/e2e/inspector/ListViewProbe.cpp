@@ -17,7 +17,8 @@ LRESULT Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 }  // namespace
 
-CListViewProbe::CListViewProbe(HWND list) : m_list(list), m_memory(new CRemoteMemory(list, kBlockSize)) {}
+CListViewProbe::CListViewProbe(HWND list)
+    : m_list(list), m_memory(new CRemoteMemory(list, kBlockSize)) {}
 
 int CListViewProbe::RowCount() const {
     return static_cast<int>(Send(m_list, LVM_GETITEMCOUNT, 0, 0));
@@ -39,7 +40,8 @@ std::string CListViewProbe::CellText(int row, int column) const {
     char empty = '\0';
     memory.Write(sizeof item, &empty, 1);
     memory.Write(0, &item, sizeof item);
-    Send(m_list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(memory.Address()));
+    Send(m_list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+         reinterpret_cast<LPARAM>(memory.Address()));
     return memory.ReadText(sizeof item, kTextSize);
 }
 
@@ -48,7 +50,8 @@ std::vector<int> CListViewProbe::SelectedRows() const {
     int row = -1;
     int count = RowCount();
     while (static_cast<int>(rows.size()) <= count) {
-        row = static_cast<int>(Send(m_list, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
+        row = static_cast<int>(
+            Send(m_list, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
         if (row < 0)
             break;
         rows.push_back(row);
@@ -77,7 +80,8 @@ std::vector<CListViewProbe::Column> CListViewProbe::Columns() const {
         char empty = '\0';
         memory.Write(sizeof item, &empty, 1);
         memory.Write(0, &item, sizeof item);
-        Send(header, HDM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(memory.Address()));
+        Send(header, HDM_GETITEMA, static_cast<WPARAM>(i),
+             reinterpret_cast<LPARAM>(memory.Address()));
         memory.Read(0, &item, sizeof item);
         Column column;
         column.title = memory.ReadText(sizeof item, kTextSize);
@@ -96,7 +100,8 @@ bool CListViewProbe::SetRowState(int row, UINT state, UINT mask) {
     item.stateMask = mask;
     if (!memory.Write(0, &item, sizeof item))
         return false;
-    return Send(m_list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(memory.Address())) != 0;
+    return Send(m_list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                reinterpret_cast<LPARAM>(memory.Address())) != 0;
 }
 
 bool CListViewProbe::Select(const std::vector<int>& rows) {
@@ -110,7 +115,8 @@ bool CListViewProbe::Select(const std::vector<int>& rows) {
     return ok;
 }
 
-bool CListViewProbe::RectCentre(HWND control, UINT message, WPARAM wParam, RECT rect, POINT& point) const {
+bool CListViewProbe::RectCentre(HWND control, UINT message, WPARAM wParam, RECT rect,
+                                POINT& point) const {
     CRemoteMemory& memory = Memory();
     if (!memory.Write(0, &rect, sizeof rect) ||
         Send(control, message, wParam, reinterpret_cast<LPARAM>(memory.Address())) <= 0 ||
@@ -124,7 +130,8 @@ bool CListViewProbe::RectCentre(HWND control, UINT message, WPARAM wParam, RECT 
 
 bool CListViewProbe::ColumnPoint(int column, POINT& point) const {
     HWND header = reinterpret_cast<HWND>(Send(m_list, LVM_GETHEADER, 0, 0));
-    return header && RectCentre(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), RECT{}, point);
+    return header &&
+           RectCentre(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), RECT{}, point);
 }
 
 bool CListViewProbe::RowPoint(int row, POINT& point) const {

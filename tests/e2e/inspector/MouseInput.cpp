@@ -30,5 +30,6 @@ bool CMouseInput::Click(int x, int y, const std::string& button) {
         inputs.push_back(MouseEvent(x, y, down));
         inputs.push_back(MouseEvent(x, y, up));
     }
-    return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+    return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) ==
+           inputs.size();
 }

@@ -35,7 +35,8 @@ std::string CRegistryProbe::Get(const std::string& keyPath, const std::string& n
     std::string result = "none";
     if (RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
         std::vector<BYTE> data(size + 2, 0);
-        if (RegQueryValueExA(key, name.c_str(), nullptr, &type, data.data(), &size) == ERROR_SUCCESS) {
+        if (RegQueryValueExA(key, name.c_str(), nullptr, &type, data.data(), &size) ==
+            ERROR_SUCCESS) {
             if (type == REG_SZ || type == REG_EXPAND_SZ)
                 result = "sz:" + std::string(reinterpret_cast<const char*>(data.data()));
             else if (type == REG_DWORD)
@@ -48,23 +49,25 @@ std::string CRegistryProbe::Get(const std::string& keyPath, const std::string& n
     return result;
 }
 
-bool CRegistryProbe::Set(const std::string& keyPath, const std::string& name, const std::string& type,
-                         const std::string& value) {
+bool CRegistryProbe::Set(const std::string& keyPath, const std::string& name,
+                         const std::string& type, const std::string& value) {
     HKEY root = nullptr;
     std::string subKey;
     if (!SplitPath(keyPath, root, subKey))
         return false;
     HKEY key = nullptr;
-    if (RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
         return false;
     LONG status = ERROR_INVALID_PARAMETER;
     if (type == "sz") {
-        status = RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+        status = RegSetValueExA(key, name.c_str(), 0, REG_SZ,
+                                reinterpret_cast<const BYTE*>(value.c_str()),
                                 static_cast<DWORD>(value.size() + 1));
     } else if (type == "dword") {
         DWORD number = static_cast<DWORD>(std::strtoul(value.c_str(), nullptr, 0));
-        status = RegSetValueExA(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
-                                sizeof number);
+        status = RegSetValueExA(key, name.c_str(), 0, REG_DWORD,
+                                reinterpret_cast<const BYTE*>(&number), sizeof number);
     }
     RegCloseKey(key);
     return status == ERROR_SUCCESS;

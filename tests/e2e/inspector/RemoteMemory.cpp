@@ -5,9 +5,11 @@
 CRemoteMemory::CRemoteMemory(HWND window, std::size_t size) : m_size(size) {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    m_process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    m_process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
     if (m_process)
-        m_address = VirtualAllocEx(m_process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        m_address =
+            VirtualAllocEx(m_process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
 }
 
 CRemoteMemory::~CRemoteMemory() {
@@ -21,7 +23,8 @@ bool CRemoteMemory::Write(std::size_t offset, const void* data, std::size_t size
     if (!m_address || offset + size > m_size)
         return false;
     SIZE_T written = 0;
-    return WriteProcessMemory(m_process, AddressAt(offset), data, size, &written) && written == size;
+    return WriteProcessMemory(m_process, AddressAt(offset), data, size, &written) &&
+           written == size;
 }
 
 bool CRemoteMemory::Read(std::size_t offset, void* data, std::size_t size) const {
