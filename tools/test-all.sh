@@ -1,7 +1,8 @@
 #!/bin/bash
-# Installs what is missing, builds every preset and runs every test:
-# the portable core natively and under sanitizers, the Windows build under
-# Wine (with Xvfb when there is no display), and the list-file fuzzer.
+# Installs what is missing, checks the layering and the formatting, builds
+# every preset and runs every test: the portable core natively and under
+# sanitizers, the Windows build under Wine (with Xvfb when there is no
+# display), and the list-file fuzzer.
 set -eu
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -9,6 +10,10 @@ jobs=$(nproc 2>/dev/null || echo 2)
 bash tools/install-deps.sh
 
 step() { echo; echo "==== $*"; }
+
+step "checks: layering and formatting"
+bash tools/check-layers.sh
+bash tools/check-format.sh
 
 for preset in native native-asan; do
   step "$preset: build and test"
