@@ -38,7 +38,7 @@ public:
     void SetAutoSave(int autoSave) { m_bAutoSave = autoSave; }
 
     // Empties the list and gives it fresh settings.
-    void ResetList();
+    void ResetList() override;
 
     bool OnNewDocument() override;
     // Keeps the " *" title suffix in step with the flag, then stores it.
