@@ -418,3 +418,6 @@ void CVarnelloView::OnOpenFolder() {
 void CVarnelloView::RemoveDeadItems() {
     m_edit.RemoveDeadItems();
 }
+
+// There is no preview window yet, so there is nothing to show or hide.
+void CVarnelloView::ShowPreviewWindow(int) {}

@@ -50,6 +50,9 @@ public:
     void ArmChangeTimer();
     // Replaces the system services behind applying (tests).
     void SetWallpaperServices(std::unique_ptr<IWallpaperServices> services);
+    // Shows or hides the preview window, if one is open (SW_SHOW, SW_HIDE);
+    // the main window hides it while it is parked in the notification area.
+    void ShowPreviewWindow(int showCommand);
     // Removes every row whose file is gone and says how many (All Dead Items;
     // also the scan at start-up).
     void RemoveDeadItems();
