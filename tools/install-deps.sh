@@ -8,6 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
   wine64 xvfb xauth x11-utils imagemagick xdotool
   libjpeg-turbo-progs python3
+  fp-utils libchm-bin
 )
 missing=()
 for p in "${packages[@]}"; do
