@@ -108,10 +108,19 @@ bool CApplication::ProcessShellCommand(const CommandLineInfo& info) {
     if (!m_pTemplate->CreateDocumentAndFrame(WS_OVERLAPPEDWINDOW))
         return false;
     CDocumentManager& manager = m_pTemplate->Manager();
-    bool done = info.fileName.empty()
-                    ? manager.FileNew()
-                    : manager.OpenDocumentFile(info.fileName) == OpenOutcome::Opened;
-    // A named file that cannot be opened ends the start (its error was shown).
+    bool done = true;
+    if (info.fileName.empty()) {
+        done = manager.FileNew();
+    } else {
+        OpenOutcome outcome = manager.OpenDocumentFile(info.fileName);
+        // A file that is no document of ours (its box was shown) leaves the
+        // program with a new, empty document; a file that cannot be opened
+        // at all ends the start (its error was shown too).
+        if (outcome == OpenOutcome::Rejected)
+            done = manager.FileNew();
+        else
+            done = outcome == OpenOutcome::Opened;
+    }
     if (!done)
         return false;
     MainFrame()->ActivateFrame(m_nShowCommand);
