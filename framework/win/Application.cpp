@@ -123,7 +123,10 @@ bool CApplication::ProcessShellCommand(const CommandLineInfo& info) {
     }
     if (!done)
         return false;
+    // The first activation takes the start's show command; later ones
+    // choose for themselves.
     MainFrame()->ActivateFrame(m_nShowCommand);
+    m_nShowCommand = -1;
     return true;
 }
 
@@ -142,6 +145,15 @@ int CApplication::ExitInstance() {
 int CApplication::Run(HINSTANCE instance, int showCommand) {
     m_hInstance = instance;
     m_nShowCommand = showCommand;
+    // "Default" means what the process was started with: the start-up
+    // information's show command, else a normal window.
+    if (showCommand == SW_SHOWDEFAULT) {
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        GetStartupInfoA(&startup);
+        m_nShowCommand =
+            (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWNORMAL;
+    }
     if (!InitInstance()) {
         ExitInstance();
         return 1;
