@@ -31,9 +31,12 @@ bool CFrameWindow::LoadFrame(UINT resourceId, DWORD style, CSingleDocTemplate* d
     m_nResourceId = resourceId;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(resourceId));
+    // The caption and the taskbar button take the icon's own 16 by 16 image.
+    HICON smallIcon = static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(resourceId), IMAGE_ICON, 16, 16, LR_SHARED));
     if (!RegisterClass(m_strClassName.c_str(), CS_DBLCLKS, icon,
                        LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)),
-                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
+                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), smallIcon))
         return false;
     m_hAccel = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId));
     HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(resourceId));
