@@ -1,5 +1,6 @@
 #include "view/win/VarnelloView.h"
 
+#include "base/PathParts.h"
 #include "framework/Profile.h"
 #include "framework/win/Application.h"
 #include "framework/win/FrameWindow.h"
@@ -7,6 +8,7 @@
 #include "res/resource.h"
 #include "view/CommandRules.h"
 #include "view/SortOrder.h"
+#include "view/win/DesktopCommands.h"
 #include "wallpaper/ChangeTimer.h"
 #include "wallpaper/RandomChoice.h"
 #include "wallpaper/WallpaperApplier.h"
@@ -47,6 +49,9 @@ const CommandEntry<CVarnelloView> CVarnelloView::kCommands[] = {
     {ID_POSITION_TILE, &CVarnelloView::OnPositionTile, nullptr},
     {ID_RESET_COUNT, &CVarnelloView::OnResetCount, nullptr},
     {ID_OPEN_FOLDER, &CVarnelloView::OnOpenFolder, nullptr},
+    {ID_MINIMIZE_ALL, &CVarnelloView::OnMinimizeAll, nullptr},
+    {ID_RESTORE_ALL, &CVarnelloView::OnRestoreAll, nullptr},
+    {ID_HELP_CONTENTS, &CVarnelloView::OnHelpContents, nullptr},
 };
 
 CVarnelloView::CVarnelloView(UINT privateClipboardFormat)
@@ -421,3 +426,14 @@ void CVarnelloView::RemoveDeadItems() {
 
 // There is no preview window yet, so there is nothing to show or hide.
 void CVarnelloView::ShowPreviewWindow(int) {}
+
+// The desktop's windows and the help file (DesktopCommands.h).
+void CVarnelloView::OnMinimizeAll() {
+    MinimizeAllWindows(m_bDesktopShown);
+}
+void CVarnelloView::OnRestoreAll() {
+    RestoreAllWindows(m_bDesktopShown, m_settings.m_bKeepOnTop != 0, MainWindow());
+}
+void CVarnelloView::OnHelpContents() {
+    ShowHelpContents(GetHwnd(), ProgramFolder());
+}

@@ -99,6 +99,9 @@ private:
     void OnPositionTile();
     void OnResetCount();
     void OnOpenFolder();
+    void OnMinimizeAll();
+    void OnRestoreAll();
+    void OnHelpContents();
     void OnUpdateListCommand(CCommandUI& ui);
     void OnUpdateStatusCount(CCommandUI& ui);
 
