@@ -18,7 +18,6 @@
 #include "view/win/VarnelloView.h"
 
 UINT g_cfVarnelloList = RegisterClipboardFormatA("Varnello_D53C4BE0_D072_11DC_95FF_0800200C9A66");
-UINT g_uTaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
 
 namespace {
 constexpr char kCompanyKey[] = "Quillfen";
