@@ -88,6 +88,8 @@ protected:
     void SetStatusBar(CStatusBar* statusBar) { m_pStatusBar = statusBar; }
     CSingleDocTemplate* GetDocTemplate() const { return m_pTemplate; }
     UINT GetResourceId() const { return m_nResourceId; }
+    // For activation hooks that show the frame their own way.
+    void SetActivated() { m_bActivated = true; }
 
 private:
     void OnViewToolBar();
