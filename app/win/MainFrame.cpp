@@ -217,6 +217,8 @@ void CMainFrame::OnClose() {
     if (CDocument* document = GetActiveDocument()) {
         g_bClosing = 1;
         if (!document->SaveModified()) {
+            // Not closing after all: New and Open ask their question again.
+            g_bClosing = 0;
             return;
         }
         document->SetModifiedFlag(false);
