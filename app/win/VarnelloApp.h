@@ -7,6 +7,9 @@
 // the list window refuses drops that carry it.
 extern UINT g_cfVarnelloList;
 
+// The name of this program's single-instance objects.
+extern const char kInstanceName[];
+
 // The application object: the start-up routine and the About command.
 class CVarnelloApp : public CApplication {
 public:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/win/InstanceSystemWin.h"
 #include "view/SortOrder.h"
 
 namespace apptest {
@@ -101,6 +102,8 @@ void AppFixture::TearDown() {
                 DispatchMessageA(&msg);
         m_app.reset();
     }
+    // The next test's application is a first instance again.
+    CloseInstanceMapping(InstanceSystem());
     SetFileDialogOverride(nullptr);
     SetPrompter(nullptr);
     SetPlatformPrompter(nullptr);
