@@ -1,5 +1,6 @@
 #include "app/win/MainFrame.h"
 
+#include "app/InstanceChecker.h"
 #include "app/WindowPlacement.h"
 #include "framework/Profile.h"
 #include "framework/WindowSnap.h"
@@ -17,6 +18,9 @@ const UINT kIndicators[] = {0, ID_INDICATOR_COUNT};
 // The smallest size the window can be dragged to.
 constexpr LONG kMinWidth = 300;
 constexpr LONG kMinHeight = 204;
+// Posted to itself to open the lists that later starts handed over, once
+// the sender has its answer.
+constexpr UINT kOpenHandedOverMessage = WM_APP + 1;
 
 // An image list of the toolbar's 16 by 16 buttons from a bitmap strip.
 HIMAGELIST LoadButtonImages(UINT bitmapId) {
@@ -110,6 +114,16 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RESTORE_REQUEST:
         OnRestoreRequest();
         return 0;
+    case WM_COPYDATA:
+        return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case kOpenHandedOverMessage:
+        OpenHandedOverLists();
+        return 0;
+    case WM_ENABLE:
+        // A box or dialog closed: lists that waited for it open now.
+        if (wParam && !m_handedOver.empty())
+            PostMessageA(GetHwnd(), kOpenHandedOverMessage, 0, 0);
+        break;
     default:
         break;
     }
@@ -269,6 +283,32 @@ LRESULT CMainFrame::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
 void CMainFrame::OnRestoreRequest() {
     if (m_bInTray)
         RestoreFromTray();
+}
+
+// A later start hands over the list named on its command line. It opens
+// once the sender has its answer, through the same path as File > Open.
+LRESULT CMainFrame::OnCopyData(const COPYDATASTRUCT* data) {
+    if (!data)
+        return FALSE;
+    std::optional<std::string> path =
+        FileNameFromCopyData(data->dwData, data->lpData, data->cbData);
+    if (!path)
+        return FALSE;
+    if (!path->empty()) {
+        m_handedOver.push_back(*path);
+        PostMessageA(GetHwnd(), kOpenHandedOverMessage, 0, 0);
+    }
+    return TRUE;
+}
+
+void CMainFrame::OpenHandedOverLists() {
+    CApplication* app = CApplication::Get();
+    // While a box or dialog of ours is open, the lists wait for it to close.
+    while (app && !m_handedOver.empty() && IsWindowEnabled(GetHwnd())) {
+        std::string path = m_handedOver.front();
+        m_handedOver.pop_front();
+        app->OpenDocumentFile(path);
+    }
 }
 
 void CMainFrame::OnEnterSizeMove() {

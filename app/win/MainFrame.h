@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <deque>
 #include <string>
 
 #include "app/win/SystemTray.h"
@@ -16,7 +17,8 @@ class CVarnelloView;
 // around the list window; the icon in the notification area and parking
 // there on every minimise; the window placement kept in "WindowPos";
 // snapping to the work area's edges while dragged; the close sequence that
-// saves automatically and remembers the last list.
+// saves automatically and remembers the last list; lists handed over by a
+// later start of the program.
 class CMainFrame : public CFrameWindow, public IListViewFrame {
 public:
     CMainFrame();
@@ -56,6 +58,8 @@ private:
     void OnEnterSizeMove();
     void OnMoving(RECT* rect);
     void OnGetMinMaxInfo(MINMAXINFO* info);
+    LRESULT OnCopyData(const COPYDATASTRUCT* data);
+    void OpenHandedOverLists();
     void SaveWindowPlacement();
 
     int m_nSnapLimit = 10;
@@ -72,4 +76,6 @@ private:
     HIMAGELIST m_imlToolbar = nullptr;
     HIMAGELIST m_imlToolbarHot = nullptr;
     HICON m_hTrayIcon = nullptr;
+    // Lists that later starts of the program asked to open, oldest first.
+    std::deque<std::string> m_handedOver;
 };
