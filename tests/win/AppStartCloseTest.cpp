@@ -250,7 +250,6 @@ TEST_F(StartAndClose, ShiftHeldAtStartSuppressesOnlyTheChange) {
     EXPECT_TRUE(KillChangeTimer()) << "the timer was not started";
 }
 
-
 // ---- Close ----
 
 // "Auto Save" on: a list changed by Apply Selected is saved at close
