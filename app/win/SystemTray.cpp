@@ -7,13 +7,18 @@
 #include "framework/win/FrameWindow.h"
 
 UINT g_uTaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
-CWindow g_wndParking;
+CParkingWindow g_wndParking;
 
 namespace {
 
 constexpr char kTrayClass[] = "VarnelloTrayWnd";
 constexpr char kParkingClass[] = "VarnelloParkingWnd";
 constexpr std::size_t kTooltipSize = 128;  // with its zero byte
+
+// Destroys the parking window when the process ends.
+struct CParkingCleanup {
+    ~CParkingCleanup() { g_wndParking.Destroy(); }
+} g_parkingCleanup;
 
 // Registers a plain window class for the hidden windows.
 bool RegisterHiddenClass(const char* name) {
@@ -107,13 +112,37 @@ void SetVisibleStyle(HWND window, bool visible) {
 
 }  // namespace
 
+bool CParkingWindow::Create() {
+    if (Exists())
+        return true;
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (!GetClassInfoExA(instance, kParkingClass, &wc)) {
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = instance;
+        wc.lpszClassName = kParkingClass;
+        if (!RegisterClassExA(&wc))
+            return false;
+    }
+    m_hWnd = CreateWindowExA(0, kParkingClass, "", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    return m_hWnd != nullptr;
+}
+
+void CParkingWindow::Destroy() {
+    if (Exists())
+        DestroyWindow(m_hWnd);
+    m_hWnd = nullptr;
+}
+
 CSystemTray::CSystemTray() : m_bShell5(IsShell5() ? 1 : 0) {
     std::memset(&m_nid, 0, sizeof m_nid);
 }
 
 CSystemTray::~CSystemTray() {
-    if (g_wndParking.IsWindow())
-        DestroyWindow(g_wndParking.GetHwnd());
+    g_wndParking.Destroy();
     DeleteTrayIcon();
     if (IsWindow())
         DestroyWindow(GetHwnd());
@@ -228,10 +257,7 @@ void CSystemTray::HideToTray(HWND window, bool forceAnimation) {
         RECT to = GetNotifyAreaRect();
         DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
     }
-    if (!g_wndParking.IsWindow() && RegisterHiddenClass(kParkingClass))
-        g_wndParking.Create(0, kParkingClass, "", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr);
-    if (g_wndParking.IsWindow())
+    if (g_wndParking.Create())
         SetParent(window, g_wndParking.GetHwnd());
     SetVisibleStyle(window, false);
 }
@@ -250,7 +276,7 @@ void CSystemTray::ShowFromTray(HWND window, bool forceAnimation) {
     RedrawWindow(window, nullptr, nullptr,
                  RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
     // Activating another window first puts the taskbar button back.
-    if (g_wndParking.IsWindow())
+    if (g_wndParking.Exists())
         SetActiveWindow(g_wndParking.GetHwnd());
     SetActiveWindow(window);
     SetForegroundWindow(window);

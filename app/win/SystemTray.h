@@ -10,8 +10,20 @@
 extern UINT g_uTaskbarCreatedMessage;
 
 // The one hidden window that parked windows are moved under, so that they
-// leave the taskbar; made on first use.
-extern CWindow g_wndParking;
+// leave the taskbar; made on first use, destroyed with the tray icon and at
+// exit. It holds only a handle, so it outlives every object that uses it.
+class CParkingWindow {
+public:
+    HWND GetHwnd() const { return m_hWnd; }
+    bool Exists() const { return m_hWnd && ::IsWindow(m_hWnd); }
+    // Makes the window unless it exists; false when it cannot be made.
+    bool Create();
+    void Destroy();
+
+private:
+    HWND m_hWnd = nullptr;
+};
+extern CParkingWindow g_wndParking;
 
 // The program's icon in the taskbar's notification area for the life of
 // the main window: added when the frame is created, added again when the
