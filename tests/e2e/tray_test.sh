@@ -58,8 +58,7 @@ expect_eq "still parked" "window: hidden minimized" "$(inspect window)"
 expect_eq "title" "title: LIST.vld * - Varnello" "$(inspect title)"
 
 e2e_step "the icon's menu while parked: Apply Random"
-inspect tray right-up wait-menu >/dev/null
-inspect menu-key r
+inspect tray right-up menu-key r
 expect_counts "1 1"
 expect_eq "still parked after the menu" "window: hidden minimized" "$(inspect window)"
 
@@ -70,8 +69,7 @@ expect_soon "back" "window: visible normal" window
 e2e_step "Exit from the icon's menu, parked, with the save question"
 inspect minimize
 expect_soon "parked" "window: hidden minimized" window
-inspect tray right-up wait-menu >/dev/null
-inspect menu-key x
+inspect tray right-up menu-key x
 inspect wait-dialog >/dev/null
 inspect press No
 e2e_wait_exit

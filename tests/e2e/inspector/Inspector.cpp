@@ -74,19 +74,6 @@ std::string WindowState(HWND hwnd) {
     return state;
 }
 
-// The mouse messages of the notification-area icon by name.
-bool TrayMessage(const std::string& name, LPARAM& message) {
-    if (name == "left-down")
-        message = WM_LBUTTONDOWN;
-    else if (name == "left-double")
-        message = WM_LBUTTONDBLCLK;
-    else if (name == "right-up")
-        message = WM_RBUTTONUP;
-    else
-        return false;
-    return true;
-}
-
 // The program's open pop-up menu (a window of the menu class), or null.
 struct MenuSearch {
     DWORD processId;
@@ -256,11 +243,14 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         return PostMessageA(m_frame, WM_SYSCOMMAND, command, 0) || Fail("cannot post " + name);
     }
     if (name == "tray") {
-        LPARAM message = 0;
-        if (!need(a) || !TrayMessage(a, message))
+        if (!need(a) || !FindFrame(kDefaultWaitMs, false))
+            return false;
+        LPARAM message = a == "left-down"     ? WM_LBUTTONDOWN
+                         : a == "left-double" ? WM_LBUTTONDBLCLK
+                         : a == "right-up"    ? WM_RBUTTONUP
+                                              : 0;
+        if (!message)
             return Fail("tray: left-down, left-double or right-up");
-        if (!FindFrame(kDefaultWaitMs, false))
-            return Fail("no Varnello window");
         return PostMessageA(m_frame, kTrayMessage, kTrayIconId, message) ||
                Fail("cannot post the tray message");
     }
@@ -275,31 +265,18 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         std::printf("tray icon: %s\n", Shell_NotifyIconA(NIM_MODIFY, &data) ? "present" : "absent");
         return true;
     }
-    if (name == "wait-menu") {
-        DWORD timeout = TakeTimeout(args, pos, kDefaultWaitMs);
-        if (!FindFrame(kDefaultWaitMs, false))
-            return Fail("no Varnello window");
-        DWORD start = GetTickCount();
+    if (name == "menu-key") {
+        // Waits for the program's pop-up menu (the icon's menu) and chooses
+        // the item with this access key, through the program's queue.
+        if (!need(a) || a.size() != 1 || !FindFrame(kDefaultWaitMs, false))
+            return Fail("menu-key: one letter, and the program");
         MenuSearch search{m_processId, nullptr};
+        DWORD start = GetTickCount();
         while (EnumWindows(FindMenuProc, reinterpret_cast<LPARAM>(&search)), !search.found) {
-            if (GetTickCount() - start > timeout)
+            if (GetTickCount() - start > kDefaultWaitMs)
                 return Fail("no menu opened");
             Sleep(kPollMs);
         }
-        std::printf("menu: open\n");
-        return true;
-    }
-    if (name == "menu-key") {
-        // A key for the open pop-up menu, through the program's queue.
-        if (!need(a) || !FindFrame(kDefaultWaitMs, false))
-            return false;
-        MenuSearch search{m_processId, nullptr};
-        EnumWindows(FindMenuProc, reinterpret_cast<LPARAM>(&search));
-        if (!search.found)
-            return Fail("menu-key: no menu open");
-        // The item with this access key is chosen.
-        if (a.size() != 1)
-            return Fail("menu-key: one letter");
         return PostMessageA(search.found, WM_CHAR, static_cast<unsigned char>(a[0]), 1) ||
                Fail("cannot post key " + a);
     }
