@@ -53,6 +53,12 @@ std::string TrimTrailingBackslashes(const std::string& text) {
     return text.substr(0, end);
 }
 
+// A text ends in a backslash when cutting its trailing backslashes
+// shortens it.
+bool EndsWithBackslash(const std::string& text) {
+    return TrimTrailingBackslashes(text).size() != text.size();
+}
+
 // The folder of a module file name, without the backslash before the name.
 std::string ProgramFolderOf(const std::string& moduleFileName) {
     return FolderPart(moduleFileName);

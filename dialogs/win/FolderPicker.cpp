@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "base/PathParts.h"
+
 namespace {
 
 bool IsTrailingBlank(char c) {
@@ -24,7 +26,7 @@ int CFolderPicker::Browse(HWND owner) {
     if (!m_strInitialFolder.empty()) {
         while (!m_strInitialFolder.empty() && IsTrailingBlank(m_strInitialFolder.back()))
             m_strInitialFolder.pop_back();
-        if (!m_strInitialFolder.empty() && m_strInitialFolder.back() == '\\')
+        if (EndsWithBackslash(m_strInitialFolder))
             m_strInitialFolder.pop_back();
     }
 

@@ -106,6 +106,15 @@ TEST(PathParts932, TrimKeepsTrailByteBackslash) {
     EXPECT_EQ(TrimTrailingBackslashes("a\\\\"), "a");
 }
 
+TEST(PathParts932, EndsWithBackslashSkipsTrailBytes) {
+    EXPECT_TRUE(EndsWithBackslash("C:\\\x95\\"));  // Windows-1252: two characters
+    ScopedCodePage scope(CodePage932());
+    EXPECT_FALSE(EndsWithBackslash("C:\\\x95\\"));
+    EXPECT_TRUE(EndsWithBackslash("C:\\\x95\\\\"));
+    EXPECT_TRUE(EndsWithBackslash("C:\\"));
+    EXPECT_FALSE(EndsWithBackslash(""));
+}
+
 TEST(PathParts, ProgramFolderOf) {
     EXPECT_EQ(ProgramFolderOf("C:\\Program Files\\Varnello\\Varnello.exe"),
               "C:\\Program Files\\Varnello");
