@@ -111,11 +111,14 @@ bool CVarnelloView::CreateView(HWND parent, UINT id) {
     return true;
 }
 
-// After every New and Open: the first time the list is set up; every time
-// the rows are sorted and the arrows drawn.
+// After every New and Open: the first time the list is set up and keeps
+// the order it was read in; every later time the rows are sorted and the
+// arrows drawn.
 void CVarnelloView::OnInitialUpdate() {
-    if (!m_bInitialized)
+    if (!m_bInitialized) {
         OnFirstInitialUpdate();
+        return;
+    }
     SortNow();
     UpdateSortArrows();
 }
