@@ -7,6 +7,7 @@
 #include "framework/Prompter.h"
 #include "wallpaper/DesktopStyle.h"
 #include "wallpaper/WallpaperApplier.h"
+#include "wallpaper/WallpaperClearer.h"
 #include "wallpaper/WallpaperServices.h"
 
 namespace {
@@ -219,4 +220,28 @@ TEST_F(WallpaperApplierTest, SystemRefusesWithoutErrorCode) {
     EXPECT_FALSE(Apply("Stretch"));
     ASSERT_EQ(prompter.Boxes().size(), 1u);
     EXPECT_NE(prompter.Boxes()[0].text.find("return code was: 0"), std::string::npos);
+}
+
+// Clear Wallpaper: No does nothing; Yes hands the system an empty path and
+// nothing else; a refusal shows its box without an error code.
+TEST_F(WallpaperApplierTest, ClearWallpaperAsksFirst) {
+    prompter.Answer(mb::kIdNo);
+    EXPECT_FALSE(ClearWallpaper(services, kView));
+    prompter.Answer(mb::kIdYes);
+    EXPECT_TRUE(ClearWallpaper(services, kView));
+    EXPECT_EQ(services.calls, (Calls{"box Clear Wallpaper?", "box Clear Wallpaper?", "spi "}));
+    const auto& question = prompter.Boxes()[0];
+    EXPECT_EQ(question.text, "Are you sure you want to clear the desktop wallpaper?");
+    EXPECT_EQ(question.style, 0x24u);
+    EXPECT_EQ(question.owner, kView);
+
+    services.spiOk = false;
+    services.spiError = 5;
+    prompter.Answer(mb::kIdYes);
+    EXPECT_FALSE(ClearWallpaper(services, kView));
+    ASSERT_EQ(prompter.Boxes().size(), 4u);
+    EXPECT_EQ(prompter.Boxes()[3].text, "An error occured when trying to clear the wallpaper.");
+    EXPECT_EQ(prompter.Boxes()[3].caption, "Program Error");
+    EXPECT_EQ(prompter.Boxes()[3].style, kErrorBox);
+    EXPECT_EQ(prompter.Boxes()[3].owner, kView);
 }
