@@ -8,10 +8,7 @@
 
 #include <commdlg.h>
 
-#include "base/win/AnsiCodePage.h"
-#include "core/TestCodePages.h"
 #include "dialogs/win/AddFromFolderDlg.h"
-#include "dialogs/win/FolderPicker.h"
 #include "framework/win/SystemServicesWin.h"
 #include "list/ListSettings.h"
 #include "list/WallpaperItem.h"
@@ -175,32 +172,6 @@ TEST_F(ListEdit, AddFolderDialogBrowsesTheShellsFolders) {
     EXPECT_EQ(editAfter, tree.At("Pictures"));  // the shell's path of the chosen folder
     EXPECT_TRUE(checkAfter);
     EXPECT_EQ(dialog.m_strFolderPath, tree.At("Pictures"));
-}
-
-// In code page 932 a folder name can end in a character whose second byte
-// is the backslash's: the browser starts at that folder, cut only of a real
-// trailing backslash.
-TEST_F(ListEdit, FolderBrowserStartsAtAFolderEndingInADoubleByteCharacter) {
-    ASSERT_TRUE(StartApp());
-    std::vector<std::string> used;
-    SetCurrentCodePage(&CodePage932());
-    for (const char* folder : {"C:\\\x95\\", "C:\\\x95\\\\", "C:\\Pics\\"}) {
-        CFolderPicker picker;
-        picker.SetInitialFolder(folder);
-        picker.SetCaption("Select Folder");
-        CUiScript script({[&] {
-            HWND browser = FindThreadWindow("Select Folder");
-            if (!browser)
-                return false;
-            PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
-            return true;
-        }});
-        EXPECT_EQ(picker.Browse(nullptr), 0);
-        EXPECT_TRUE(script.Failure().empty()) << script.Failure();
-        used.push_back(picker.GetInitialFolder());
-    }
-    InstallWindowsTextServices();
-    EXPECT_EQ(used, (std::vector<std::string>{"C:\\\x95\\", "C:\\\x95\\", "C:\\Pics"}));
 }
 
 TEST_F(ListEdit, AddFilesDialogAndCaseDifferentDuplicates) {
