@@ -53,6 +53,22 @@ std::string TrimTrailingBackslashes(const std::string& text) {
     return text.substr(0, end);
 }
 
+// A text ends in a backslash when cutting its trailing backslashes
+// shortens it.
+bool EndsWithBackslash(const std::string& text) {
+    return TrimTrailingBackslashes(text).size() != text.size();
+}
+
+std::string FolderForBrowser(const std::string& folder) {
+    auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    std::string result = folder;
+    while (!result.empty() && blank(result.back()))
+        result.pop_back();
+    if (EndsWithBackslash(result))
+        result.pop_back();
+    return result;
+}
+
 // The folder of a module file name, without the backslash before the name.
 std::string ProgramFolderOf(const std::string& moduleFileName) {
     return FolderPart(moduleFileName);

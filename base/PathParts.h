@@ -18,6 +18,12 @@ std::string ExtensionPart(const std::string& path);
 std::string DecimalText(std::int32_t value);
 // The text without its run of trailing backslashes.
 std::string TrimTrailingBackslashes(const std::string& text);
+// True when the last character of the text is a backslash; the trail byte
+// of a double-byte character never counts as one.
+bool EndsWithBackslash(const std::string& text);
+// A folder as the shell's folder browser takes it to start at: without
+// trailing blanks, then without one trailing backslash.
+std::string FolderForBrowser(const std::string& folder);
 
 // The folder of a module file name: cut before the last backslash; empty
 // when there is none.

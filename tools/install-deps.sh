@@ -9,6 +9,7 @@ packages=(
   wine64 xvfb xauth x11-utils imagemagick xdotool
   libjpeg-turbo-progs python3
   fp-utils libchm-bin
+  nsis unzip
 )
 missing=()
 for p in "${packages[@]}"; do

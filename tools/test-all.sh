@@ -2,7 +2,8 @@
 # Installs what is missing, checks the layering and the formatting, builds
 # every preset and runs every test: the portable core natively and under
 # sanitizers, the Windows build under Wine (with Xvfb when there is no
-# display), and the list-file fuzzer.
+# display), the list-file fuzzer, and the packages (installer and zip)
+# under Wine.
 set -eu
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -33,5 +34,9 @@ step "fuzz: list file reader, 60 seconds"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$jobs"
 bash fuzz/run.sh build/fuzz 60
+
+step "packages: release build, installer and zip, tested under Wine in their own prefix"
+bash tools/package.sh
+bash tools/with-display.sh bash tests/package/package_test.sh build/package build/win
 
 step "all tests passed"

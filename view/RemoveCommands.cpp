@@ -1,5 +1,7 @@
 #include "view/RemoveCommands.h"
 
+#include <unordered_map>
+
 #include "framework/Prompter.h"
 #include "framework/WaitCursor.h"
 #include "list/WallpaperItem.h"
@@ -10,7 +12,7 @@
 
 int CRemoveCommands::RemoveSelected() {
     int last = -1;
-    int removed = RemoveSelectedRows(nullptr, last);
+    int removed = RemoveHeldRows(SelectedItems(), nullptr, last);
     Reselect(removed, last);
     return removed;
 }
@@ -29,17 +31,22 @@ int CRemoveCommands::RemoveAll() {
     return removed;
 }
 
-// Remove Selected Items and Recycle Files.
+// Remove Selected Items and Recycle Files. The items are taken before the
+// question: while it is open the interval timer can apply another row and
+// select that one instead, and the answer is about the files the user saw
+// selected.
 int CRemoveCommands::RemoveAndRecycle() {
+    std::vector<HeldItem> chosen = SelectedItems();
     if (m_host.WarnOnRecycle() &&
         ShowMessage(m_host.Owner(), texts::kRecycleQuestion, texts::kRecycleCaption,
                     mb::kYesNo | mb::kIconQuestion) != mb::kIdYes)
         return 0;
     int errors = 0;
     int last = -1;
-    int removed = RemoveSelectedRows(
-        [&](const CWallpaperItem* item) {
-            if (!item || m_services.RecycleFile(item->GetPath()) != 0)
+    int removed = RemoveHeldRows(
+        chosen,
+        [&](const CWallpaperItem& item) {
+            if (m_services.RecycleFile(item.GetPath()) != 0)
                 ++errors;
         },
         last);
@@ -74,21 +81,45 @@ int CRemoveCommands::RemoveDeadItems() {
     return removed;
 }
 
-int CRemoveCommands::RemoveSelectedRows(
-    const std::function<void(const CWallpaperItem*)>& beforeRemove, int& last) {
+std::vector<CRemoveCommands::HeldItem> CRemoveCommands::SelectedItems() const {
+    const CWallpaperRows& rows = m_host.Rows();
+    std::vector<HeldItem> held;
+    for (int row = rows.Store().NextSelected(-1); row != -1; row = rows.Store().NextSelected(row))
+        if (const CWallpaperItem* item = rows.Item(row))
+            held.push_back({item, item->GetPath()});
+    return held;
+}
+
+int CRemoveCommands::RemoveHeldRows(const std::vector<HeldItem>& held,
+                                    const std::function<void(const CWallpaperItem&)>& beforeRemove,
+                                    int& last) {
+    last = -1;
+    if (held.empty())
+        return 0;
     CBulkUpdate bulk(m_host);
     CWallpaperRows& rows = m_host.Rows();
-    IRowStore& store = rows.Store();
+    // The rows that still carry a held item. A pointer alone could name a
+    // newer item made where a removed one lay, so the path must match too.
+    std::unordered_map<const CWallpaperItem*, const std::string*> paths;
+    for (const HeldItem& entry : held)
+        paths[entry.item] = &entry.path;
+    std::vector<int> targets;
+    for (int row = 0; row < rows.Count(); ++row) {
+        const CWallpaperItem* item = rows.Item(row);
+        auto found = paths.find(item);
+        if (item && found != paths.end() && item->GetPath() == *found->second)
+            targets.push_back(row);
+    }
     int removed = 0;
-    last = -1;
-    for (int row = store.NextSelected(-1); row != -1; row = store.NextSelected(-1)) {
+    for (int row : targets) {
+        int index = row - removed;  // the rows removed before it moved it up
         if (beforeRemove)
-            beforeRemove(rows.Item(row));
+            beforeRemove(*rows.Item(index));
         int before = rows.Count();
-        rows.RemoveRow(row);
+        rows.RemoveRow(index);
         if (rows.Count() == before)
-            break;  // the row would not go; stop rather than loop for ever
-        last = row;
+            continue;  // the row would not go; it keeps its place
+        last = index;
         ++removed;
     }
     if (removed > 0)

@@ -1,5 +1,7 @@
 #pragma once
 #include <functional>
+#include <string>
+#include <vector>
 
 class CWallpaperItem;
 class IEditServices;
@@ -21,9 +23,10 @@ public:
     int RemoveSelected();
     // Asks first; removes every row on Yes. Returns how many were removed.
     int RemoveAll();
-    // Asks first when "Warn On Recycle" is on; sends each selected row's
-    // file to the Recycle Bin and removes the row whatever the outcome;
-    // reports the failures in one box. Returns how many rows were removed.
+    // Asks first when "Warn On Recycle" is on; sends the file of each row
+    // that was selected when it asked to the Recycle Bin and removes the row
+    // whatever the outcome; reports the failures in one box. Returns how
+    // many rows were removed.
     int RemoveAndRecycle();
     // Removes every row whose file no longer exists, under the wait cursor,
     // and says how many went. Also the scan at start-up. Returns how many
@@ -31,11 +34,19 @@ public:
     int RemoveDeadItems();
 
 private:
-    // Removes the selected rows one by one, the first selected row each
-    // time, after calling beforeRemove with its item. Returns how many rows
+    // An item chosen by the selection, with the path it had then.
+    struct HeldItem {
+        const CWallpaperItem* item;
+        std::string path;
+    };
+    // The items of the selected rows, in row order.
+    std::vector<HeldItem> SelectedItems() const;
+    // Removes the rows that still carry a held item with the same path, in
+    // row order, after calling beforeRemove with each row's item; an item
+    // that is gone or has another path is skipped. Returns how many rows
     // went; last is the index the last removed row had.
-    int RemoveSelectedRows(const std::function<void(const CWallpaperItem*)>& beforeRemove,
-                           int& last);
+    int RemoveHeldRows(const std::vector<HeldItem>& held,
+                       const std::function<void(const CWallpaperItem&)>& beforeRemove, int& last);
     // Selects the row that followed the last removed one (or the new last row).
     void Reselect(int removed, int last);
 

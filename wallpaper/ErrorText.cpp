@@ -11,6 +11,11 @@ namespace {
 constexpr std::uint32_t kDispatchErrorBase = 0x80040200u;
 constexpr std::uint32_t kDispatchErrorLast = 0x8004FFFFu;
 
+// The image library's status for memory that ran out, and the two codes.
+constexpr int kStatusOutOfMemory = 3;
+constexpr std::uint32_t kOutOfMemory = 0x8007000Eu;
+constexpr std::uint32_t kFailed = 0x80004005u;
+
 // The system's text with one trailing "\n" and then one trailing "\r" cut off.
 std::string TrimSystemText(std::string text) {
     if (!text.empty() && text.back() == '\n')
@@ -49,4 +54,8 @@ std::string ErrorDescription(std::uint32_t code, const std::optional<std::string
 std::string LoadErrorText(std::uint32_t code, const std::optional<std::string>& systemText) {
     return wallpaper_texts::kLoadErrorText + LowerHex(code) + wallpaper_texts::kLoadErrorSeparator +
            ErrorDescription(code, systemText);
+}
+
+std::uint32_t DecodeFailureCode(int imageStatus) {
+    return imageStatus == kStatusOutOfMemory ? kOutOfMemory : kFailed;
 }

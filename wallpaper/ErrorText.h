@@ -18,3 +18,9 @@ std::string ErrorDescription(std::uint32_t code, const std::optional<std::string
 // The text of the box shown when an image fails to load:
 // "The selected image failed to load:\n<hex code> - <description>".
 std::string LoadErrorText(std::uint32_t code, const std::optional<std::string>& systemText);
+
+// The code an image decoding failure is reported with, from the status of
+// the image library (GDI+'s flat API numbers it; 0 is success):
+// 0x8007000E when memory ran out (status 3), else 0x80004005, also for a
+// status that carries a system error (7), whatever that error was.
+std::uint32_t DecodeFailureCode(int imageStatus);

@@ -27,6 +27,12 @@ constexpr const char kSetErrorCaption[] = "Internal Error";
 constexpr const char kSaveErrorText[] = "The wallpaper image could not be written to:\n\n";
 constexpr const char kSaveErrorCaption[] = "Error Saving Image";
 
+// Clear Wallpaper: the question, and the box when the system refuses.
+constexpr const char kClearQuestion[] = "Are you sure you want to clear the desktop wallpaper?";
+constexpr const char kClearCaption[] = "Clear Wallpaper?";
+constexpr const char kClearErrorText[] = "An error occured when trying to clear the wallpaper.";
+constexpr const char kClearErrorCaption[] = "Program Error";
+
 // The bitmap file handed to the system, in the program's folder.
 constexpr const char kCurrentPaperFile[] = "CurrentPaper.bmp";
 

@@ -9,6 +9,7 @@
 #include "app/win/MainFrame.h"
 #include "base/PathParts.h"
 #include "base/win/AnsiCodePage.h"
+#include "dialogs/win/AboutDlg.h"
 #include "framework/Profile.h"
 #include "framework/win/MessageBoxPrompter.h"
 #include "framework/win/ResourceText.h"
@@ -39,8 +40,26 @@ std::string FullPathOf(const std::string& path) {
 constexpr int kRecentFileCount = 4;
 }  // namespace
 
+const CommandEntry<CVarnelloApp> CVarnelloApp::kCommands[] = {
+    {ID_APP_ABOUT, &CVarnelloApp::OnAppAbout, nullptr},
+};
+
 CVarnelloApp::CVarnelloApp() {
     g_bClosing = 0;
+}
+
+bool CVarnelloApp::OnCommand(unsigned id) {
+    return RunCommand(this, kCommands, id) || CApplication::OnCommand(id);
+}
+
+bool CVarnelloApp::HasCommand(unsigned id) const {
+    return TableHasCommand(kCommands, id) || CApplication::HasCommand(id);
+}
+
+void CVarnelloApp::OnAppAbout() {
+    CAboutDlg dialog;
+    CFrameWindow* frame = MainFrame();
+    dialog.DoModal(frame ? frame->GetHwnd() : nullptr);
 }
 
 // The start-up routine; the order of the steps matters.

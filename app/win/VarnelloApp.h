@@ -16,12 +16,17 @@ public:
     CVarnelloApp();
 
     bool InitInstance() override;
+    bool OnCommand(unsigned id) override;
+    bool HasCommand(unsigned id) const override;
     // The parameters of the command line (set before Run, without the program name).
     void SetArguments(std::vector<std::string> arguments) { m_arguments = std::move(arguments); }
 
 private:
+    // Help > About Varnello... (57664): the About box, modal.
+    void OnAppAbout();
     bool RegisterDocumentTemplate();
     void RunStartupActions();
 
     std::vector<std::string> m_arguments;
+    static const CommandEntry<CVarnelloApp> kCommands[];
 };

@@ -5,13 +5,7 @@
 
 #include <cstring>
 
-namespace {
-
-bool IsTrailingBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-}  // namespace
+#include "base/PathParts.h"
 
 CFolderPicker::CFolderPicker() {
     std::memset(m_szPath, 0, sizeof m_szPath);
@@ -21,12 +15,7 @@ CFolderPicker::~CFolderPicker() = default;
 
 int CFolderPicker::Browse(HWND owner) {
     // The browser wants the folder without trailing blanks or backslash.
-    if (!m_strInitialFolder.empty()) {
-        while (!m_strInitialFolder.empty() && IsTrailingBlank(m_strInitialFolder.back()))
-            m_strInitialFolder.pop_back();
-        if (!m_strInitialFolder.empty() && m_strInitialFolder.back() == '\\')
-            m_strInitialFolder.pop_back();
-    }
+    m_strInitialFolder = FolderForBrowser(m_strInitialFolder);
 
     IMalloc* allocator = nullptr;
     if (FAILED(SHGetMalloc(&allocator)) || !allocator)

@@ -5,6 +5,7 @@
 #include "framework/StandardIds.h"
 #include "framework/win/Application.h"
 #include "framework/win/ResourceText.h"
+#include "framework/win/Window.h"
 
 namespace {
 
@@ -212,10 +213,23 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         return OnInitDialog() ? TRUE : FALSE;
-    case WM_COMMAND:
+    case WM_COMMAND: {
+        LRESULT reflected = 0;
+        CWindow* control = lParam ? CWindow::FromHandle(reinterpret_cast<HWND>(lParam)) : nullptr;
+        if (control && control->OnReflectedMessage(message, wParam, lParam, reflected))
+            return TRUE;
         return OnControlCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))
                    ? TRUE
                    : FALSE;
+    }
+    case WM_CTLCOLORSTATIC: {
+        // The control's brush is the dialog procedure's answer itself.
+        LRESULT brush = 0;
+        CWindow* control = CWindow::FromHandle(reinterpret_cast<HWND>(lParam));
+        if (control && control->OnReflectedMessage(message, wParam, lParam, brush))
+            return static_cast<INT_PTR>(brush);
+        return OnMessage(message, wParam, lParam, result) ? result : FALSE;
+    }
     case WM_KICKIDLE:
         UpdateDialogControls();
         SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, 0);
@@ -228,6 +242,8 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 app->RemoveModelessDialog(hwnd);
         m_hWnd = nullptr;
         m_bEndModal = m_bModal;
+        if (!m_bModal)
+            OnFinalMessage();  // may delete this
         return FALSE;
     }
     default:

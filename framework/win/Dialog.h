@@ -18,7 +18,9 @@
 // go to the controls when it opens and back, with validation, on OK
 // (DoDataExchange). Buttons that are clicked reach OnCommand, so a dialog
 // can answer them from a command table; each control's enabling rule is
-// asked through OnUpdateCommand whenever the loop is idle.
+// asked through OnUpdateCommand whenever the loop is idle. A control that
+// has a window object (CWindow) gets its own notifications and colour
+// requests first (CWindow::OnReflectedMessage).
 class CDialog : public CCommandTarget, private IDialogControls {
 public:
     explicit CDialog(UINT templateId);
@@ -63,6 +65,9 @@ protected:
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
         return false;
     }
+    // Runs when a modeless dialog's window is gone; an object that owns
+    // itself may delete itself here.
+    virtual void OnFinalMessage() {}
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

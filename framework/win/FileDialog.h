@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/MultiSelection.h"
+
 // The standard Open and Save As dialogs. Filters are written as
 // "Name|pattern|Name|pattern||".
 struct FileDialogOptions {
@@ -32,7 +34,3 @@ FileDialogResult AskSaveFile(const FileDialogOptions& options, std::string& path
 using FileDialogOverride = std::function<FileDialogResult(
     const FileDialogOptions& options, bool save, std::vector<std::string>& paths)>;
 void SetFileDialogOverride(FileDialogOverride handler);
-
-// Splits a multi-selection result (folder, NUL, names, NUL NUL; or one full
-// path) into full paths.
-std::vector<std::string> SplitMultiSelection(const char* buffer, std::size_t size);

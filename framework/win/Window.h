@@ -28,6 +28,13 @@ public:
     // The object of a window, or null.
     static CWindow* FromHandle(HWND hwnd);
 
+    // A message this control sent its parent (a control's WM_COMMAND
+    // notification, WM_CTLCOLORSTATIC), handed back to it by a parent that
+    // reflects them (CDialog). True, with the parent's result, when handled.
+    virtual bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        return false;
+    }
+
 protected:
     // Handles a message; the default passes it on.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);

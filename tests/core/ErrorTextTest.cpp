@@ -39,3 +39,11 @@ TEST(ErrorText, LoadErrorText) {
     EXPECT_EQ(LowerHex(0x00ABCDEFu), "abcdef");
     EXPECT_EQ(LowerHex(0xFFFFFFFFu), "ffffffff");
 }
+
+// Decoding failures: out of memory (3) keeps its own code; every other
+// status, a system error (Win32Error, 7) included, is E_FAIL.
+TEST(ErrorText, DecodeFailureCodes) {
+    EXPECT_EQ(DecodeFailureCode(3), 0x8007000Eu);
+    for (int status : {1, 2, 4, 7, 10, 21})
+        EXPECT_EQ(DecodeFailureCode(status), 0x80004005u) << status;
+}

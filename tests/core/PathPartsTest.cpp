@@ -106,6 +106,15 @@ TEST(PathParts932, TrimKeepsTrailByteBackslash) {
     EXPECT_EQ(TrimTrailingBackslashes("a\\\\"), "a");
 }
 
+// The folder browser starts at a folder cut of blanks and of a backslash
+// that is a character; in code page 932 \x95\x5C is one character.
+TEST(PathParts932, FolderForBrowserCutsOnlyARealBackslash) {
+    EXPECT_EQ(FolderForBrowser("C:\\Pics\\ \t\r\n"), "C:\\Pics");
+    ScopedCodePage scope(CodePage932());
+    EXPECT_EQ(FolderForBrowser("C:\\\x95\\"), "C:\\\x95\\");
+    EXPECT_EQ(FolderForBrowser("C:\\\x95\\\\  "), "C:\\\x95\\");
+}
+
 TEST(PathParts, ProgramFolderOf) {
     EXPECT_EQ(ProgramFolderOf("C:\\Program Files\\Varnello\\Varnello.exe"),
               "C:\\Program Files\\Varnello");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "FakeListEdit.h"
 #include "framework/Prompter.h"
 #include "view/EditTexts.h"
@@ -126,6 +128,33 @@ TEST_F(RemoveCommandsTest, RecycleAsksOnlyWhenWarningIsOn) {
     EXPECT_EQ(services.recycled, std::vector<std::string>({"C:\\p\\1.jpg", "C:\\p\\4.jpg"}));
     EXPECT_EQ(host.Names(), "0.jpg,2.jpg,3.jpg,5.jpg");
     EXPECT_EQ(host.Selected(), std::vector<int>({3}));
+    EXPECT_EQ(host.marks, 1);
+}
+
+// While the question is open a timer tick applies another row and selects
+// only that one, and a chosen row goes or gets another path: Yes recycles
+// exactly the files that were selected when it asked and are still listed.
+TEST_F(RemoveCommandsTest, RecycleActsOnTheItemsSelectedWhenItAsked) {
+    AddSix();
+    host.Select({1, 3, 4, 5});
+    struct TickPrompter : CRecordingPrompter {
+        std::function<void()> tick;
+        int Show(WindowHandle o, const std::string& t, const std::string& c, unsigned s) override {
+            tick();
+            return CRecordingPrompter::Show(o, t, c, s);
+        }
+    } ticking;
+    ticking.tick = [&] {
+        host.rows.MarkApplied(0);
+        host.Select({0});
+        host.rows.RemoveRow(3);                        // 3.jpg goes
+        host.rows.Item(4)->SetPath("C:\\p\\new.jpg");  // 5.jpg is another file now
+    };
+    ticking.Answer(mb::kIdYes);
+    CScopedPrompter scope(ticking);
+    EXPECT_EQ(commands.RemoveAndRecycle(), 2);
+    EXPECT_EQ(services.recycled, std::vector<std::string>({"C:\\p\\1.jpg", "C:\\p\\4.jpg"}));
+    EXPECT_EQ(host.Names(), "0.jpg,2.jpg,5.jpg");
     EXPECT_EQ(host.marks, 1);
 }
 

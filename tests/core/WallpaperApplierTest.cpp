@@ -7,6 +7,7 @@
 #include "framework/Prompter.h"
 #include "wallpaper/DesktopStyle.h"
 #include "wallpaper/WallpaperApplier.h"
+#include "wallpaper/WallpaperClearer.h"
 #include "wallpaper/WallpaperServices.h"
 
 namespace {
@@ -219,4 +220,21 @@ TEST_F(WallpaperApplierTest, SystemRefusesWithoutErrorCode) {
     EXPECT_FALSE(Apply("Stretch"));
     ASSERT_EQ(prompter.Boxes().size(), 1u);
     EXPECT_NE(prompter.Boxes()[0].text.find("return code was: 0"), std::string::npos);
+}
+
+// Clear Wallpaper: No does nothing; Yes hands the system an empty path; a
+// refusal shows its box without an error code.
+TEST_F(WallpaperApplierTest, ClearWallpaperAsksFirst) {
+    prompter.Answer(mb::kIdNo);
+    EXPECT_FALSE(ClearWallpaper(services, kView));
+    services.spiOk = false;
+    prompter.Answer(mb::kIdYes);
+    EXPECT_FALSE(ClearWallpaper(services, kView));
+    EXPECT_EQ(services.calls,
+              (Calls{"box Clear Wallpaper?", "box Clear Wallpaper?", "spi ", "box Program Error"}));
+    EXPECT_EQ(prompter.Boxes()[0].text, "Are you sure you want to clear the desktop wallpaper?");
+    EXPECT_EQ(prompter.Boxes()[0].style, 0x24u);
+    EXPECT_EQ(prompter.Boxes()[2].text, "An error occured when trying to clear the wallpaper.");
+    EXPECT_EQ(prompter.Boxes()[2].style, kErrorBox);
+    EXPECT_EQ(prompter.Boxes()[2].owner, kView);
 }

@@ -334,3 +334,16 @@ TEST_F(ListWindow, CommandLineListShowsAllFourTexts) {
     EXPECT_EQ(StatusCountText(), "\t\t4 Wallpaper Files");
     EXPECT_TRUE(m_prompter.Boxes().empty());
 }
+
+// The first set-up of the list window does not sort: a list read at start
+// shows the order of its file and no arrow. Opening it again sorts it.
+TEST_F(ListWindow, CommandLineListKeepsItsSavedOrderUntilTheNextOpen) {
+    ASSERT_TRUE(WriteBytes(m_temp.File("LIST.vld"), FourItems()));
+    ASSERT_TRUE(StartApp({m_temp.File("LIST.vld")}));
+    EXPECT_EQ(FileNameColumn(), "c.jpg,B.jpg,a.jpg,d.png");
+    EXPECT_EQ(Arrows(), "-1,-1,-1,-1");
+    AnswerDialog(m_temp.File("LIST.vld"));
+    Command(ID_FILE_OPEN);
+    EXPECT_EQ(FileNameColumn(), "a.jpg,B.jpg,c.jpg,d.png");
+    EXPECT_EQ(Arrows(), "1,-1,-1,-1");
+}

@@ -51,7 +51,8 @@ void CUiScript::Tick() {
     } else if (++m_tries > 330) {
         m_failure = "step " + std::to_string(m_next) + " never completed";
         m_next = m_steps.size();
-        for (const char* caption : {"Select Folder", "Add Folder", "Test Dialog"})
+        for (const char* caption : {"Select Folder", "Add Folder", "Test Dialog", "Options",
+                                    "List Settings", "About Varnello"})
             if (HWND window = FindThreadWindow(caption))
                 PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
     }

@@ -46,11 +46,13 @@ bool EncoderFor(const wchar_t* mime, CLSID& clsid) {
 
 }  // namespace
 
-bool WritePattern(const std::string& path, int width, int height, bool alpha, const wchar_t* mime) {
+bool WritePattern(const std::string& path, int width, int height, bool alpha, const wchar_t* mime,
+                  int block) {
     std::vector<Argb> pixels(static_cast<std::size_t>(width) * height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            pixels[static_cast<std::size_t>(y) * width + x] = PatternPixel(x, y, alpha);
+            pixels[static_cast<std::size_t>(y) * width + x] =
+                PatternPixel(x / block, y / block, alpha);
     GpBitmap* bitmap = nullptr;
     PixelFormat format = alpha ? PixelFormat32bppARGB : PixelFormat32bppRGB;
     if (DllExports::GdipCreateBitmapFromScan0(width, height, width * 4, format,

@@ -22,7 +22,9 @@ Argb PatternPixel(int x, int y, bool alpha);
 
 // Writes a 32-bit ARGB image of the pattern as PNG, or, without alpha, as
 // JPEG (quality 90) or 24-bit BMP. mime: "image/png", "image/jpeg", "image/bmp".
-bool WritePattern(const std::string& path, int width, int height, bool alpha, const wchar_t* mime);
+// With a block size above 1, each pattern pixel fills a block x block square.
+bool WritePattern(const std::string& path, int width, int height, bool alpha, const wchar_t* mime,
+                  int block = 1);
 
 // Writes an 8-bit indexed BMP byte by byte: a palette of 256 colours
 // (entry i = PaletteColour(i)) and pixel (x, y) = (x * 7 + y * 13) % 256.

@@ -49,6 +49,10 @@ const CommandEntry<CVarnelloView> CVarnelloView::kCommands[] = {
     {ID_POSITION_TILE, &CVarnelloView::OnPositionTile, nullptr},
     {ID_RESET_COUNT, &CVarnelloView::OnResetCount, nullptr},
     {ID_OPEN_FOLDER, &CVarnelloView::OnOpenFolder, nullptr},
+    {ID_PREVIEW_WINDOW, &CVarnelloView::OnPreviewWindow, nullptr},
+    {ID_CLEAR_WALLPAPER, &CVarnelloView::OnClearWallpaper, nullptr},
+    {ID_OPTIONS, &CVarnelloView::OnOptions, nullptr},
+    {ID_LIST_SETTINGS, &CVarnelloView::OnListSettings, nullptr},
     {ID_MINIMIZE_ALL, &CVarnelloView::OnMinimizeAll, nullptr},
     {ID_RESTORE_ALL, &CVarnelloView::OnRestoreAll, nullptr},
     {ID_HELP_CONTENTS, &CVarnelloView::OnHelpContents, nullptr},
@@ -57,7 +61,8 @@ const CommandEntry<CVarnelloView> CVarnelloView::kCommands[] = {
 CVarnelloView::CVarnelloView(UINT privateClipboardFormat)
     : m_rows(m_store),
       m_pWallpaperServices(std::make_unique<CWallpaperServicesWin>()),
-      m_edit(*this, privateClipboardFormat) {}
+      m_edit(*this, privateClipboardFormat),
+      m_tools(*this) {}
 
 CVarnelloView::~CVarnelloView() {
     if (m_imlSortArrows)
@@ -116,11 +121,14 @@ bool CVarnelloView::CreateView(HWND parent, UINT id) {
     return true;
 }
 
-// After every New and Open: the first time the list is set up; every time
-// the rows are sorted and the arrows drawn.
+// After every New and Open: the first time the list is set up and keeps
+// the order it was read in; every later time the rows are sorted and the
+// arrows drawn.
 void CVarnelloView::OnInitialUpdate() {
-    if (!m_bInitialized)
+    if (!m_bInitialized) {
         OnFirstInitialUpdate();
+        return;
+    }
     SortNow();
     UpdateSortArrows();
 }
@@ -220,6 +228,11 @@ bool CVarnelloView::OnReflectedNotify(NMHDR* header, LRESULT* result) {
         *result = 0;
         return true;
     }
+    case LVN_ITEMCHANGED:
+        // The preview follows the selection.
+        m_tools.OnItemChanged(*reinterpret_cast<NMLISTVIEW*>(header));
+        *result = 0;
+        return true;
     case NM_RCLICK: {
         POINT point;
         GetCursorPos(&point);
@@ -232,8 +245,10 @@ bool CVarnelloView::OnReflectedNotify(NMHDR* header, LRESULT* result) {
     }
 }
 
-// Saves the options and column widths and frees the items.
+// Closes the preview window (which stores its position), saves the options
+// and column widths and frees the items.
 void CVarnelloView::OnDestroy() {
+    m_tools.ClosePreviewWindow();
     CProgramSettings::ColumnWidths widths = {};
     for (int i = 0; i < CProgramSettings::kColumnCount; ++i)
         widths[static_cast<std::size_t>(i)] = static_cast<std::int32_t>(
@@ -424,8 +439,24 @@ void CVarnelloView::RemoveDeadItems() {
     m_edit.RemoveDeadItems();
 }
 
-// There is no preview window yet, so there is nothing to show or hide.
-void CVarnelloView::ShowPreviewWindow(int) {}
+void CVarnelloView::ShowPreviewWindow(int showCommand) {
+    m_tools.ShowPreviewWindow(showCommand);
+}
+
+// The preview window, Clear Wallpaper and the two settings dialogs
+// (ToolCommands.h).
+void CVarnelloView::OnPreviewWindow() {
+    m_tools.PreviewWindow();
+}
+void CVarnelloView::OnClearWallpaper() {
+    m_tools.ClearWallpaper();
+}
+void CVarnelloView::OnOptions() {
+    m_tools.Options();
+}
+void CVarnelloView::OnListSettings() {
+    m_tools.ListSettings();
+}
 
 // The desktop's windows and the help file (DesktopCommands.h).
 void CVarnelloView::OnMinimizeAll() {

@@ -11,6 +11,7 @@
 #include "view/ProgramSettings.h"
 #include "view/win/ListControlRows.h"
 #include "view/win/ListEditCommands.h"
+#include "view/win/ToolCommands.h"
 
 class IWallpaperServices;
 
@@ -32,6 +33,7 @@ public:
     CVarnelloDoc* GetDocument() const;
     // The main window around the view; set by the frame when it creates the view.
     void SetFrame(IListViewFrame* frame) { m_pFrame = frame; }
+    IListViewFrame* Frame() const { return m_pFrame; }
     CProgramSettings& Options() { return m_settings; }
     int GetSortColumn() const { return m_settings.m_nSortColumn; }
     bool IsInitialized() const { return m_bInitialized != 0; }
@@ -50,6 +52,7 @@ public:
     void ArmChangeTimer();
     // Replaces the system services behind applying (tests).
     void SetWallpaperServices(std::unique_ptr<IWallpaperServices> services);
+    IWallpaperServices& WallpaperServices() { return *m_pWallpaperServices; }
     // Shows or hides the preview window, if one is open (SW_SHOW, SW_HIDE);
     // the main window hides it while it is parked in the notification area.
     void ShowPreviewWindow(int showCommand);
@@ -58,6 +61,8 @@ public:
     void RemoveDeadItems();
     // The editing commands and the drop target (tests).
     CListEditCommands& EditCommands() { return m_edit; }
+    // The preview window, Clear Wallpaper, Options and List Settings (tests).
+    CToolCommands& ToolCommands() { return m_tools; }
 
     // CView
     void PreCreateWindow() override;
@@ -99,6 +104,10 @@ private:
     void OnPositionTile();
     void OnResetCount();
     void OnOpenFolder();
+    void OnPreviewWindow();
+    void OnClearWallpaper();
+    void OnOptions();
+    void OnListSettings();
     void OnMinimizeAll();
     void OnRestoreAll();
     void OnHelpContents();
@@ -117,4 +126,5 @@ private:
     std::unique_ptr<IWallpaperServices> m_pWallpaperServices;
     IListViewFrame* m_pFrame = nullptr;
     CListEditCommands m_edit;  // adding, removing, item commands, drops
+    CToolCommands m_tools;     // preview window, Clear Wallpaper, the settings dialogs
 };

@@ -5,6 +5,7 @@
 #include <shlwapi.h>
 
 #include "base/PathParts.h"
+#include "wallpaper/ErrorText.h"
 
 using namespace Gdiplus;
 
@@ -40,20 +41,14 @@ std::wstring Widen(const std::string& text) {
     return wide;
 }
 
-// Turns a GDI+ status into the HRESULT reported for it.
+// Turns a GDI+ status into the HRESULT reported for it: E_OUTOFMEMORY or
+// E_FAIL. A Win32Error status says nothing reliable about the thread's last
+// error, so it is E_FAIL like any other failure.
+static_assert(OutOfMemory == 3 && Win32Error == 7, "GDI+ status numbers");
 HRESULT StatusToHResult(GpStatus status) {
-    switch (status) {
-    case Ok:
+    if (status == Ok)
         return S_OK;
-    case OutOfMemory:
-        return E_OUTOFMEMORY;
-    case Win32Error: {
-        DWORD error = GetLastError();
-        return error != ERROR_SUCCESS ? HRESULT_FROM_WIN32(error) : E_FAIL;
-    }
-    default:
-        return E_FAIL;
-    }
+    return static_cast<HRESULT>(DecodeFailureCode(static_cast<int>(status)));
 }
 
 // Bits per pixel of a GDI+ pixel format.
