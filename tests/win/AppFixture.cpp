@@ -102,7 +102,6 @@ void AppFixture::TearDown() {
                 DispatchMessageA(&msg);
         m_app.reset();
     }
-    // The next test's application is a first instance again.
     CloseInstanceMapping(InstanceSystem());
     SetFileDialogOverride(nullptr);
     SetPrompter(nullptr);
@@ -113,6 +112,8 @@ void AppFixture::TearDown() {
 }
 
 bool AppFixture::StartApp(const std::vector<std::string>& arguments) {
+    // Each start is a first instance, as a new process would be.
+    CloseInstanceMapping(InstanceSystem());
     m_app = std::make_unique<CVarnelloApp>();
     m_app->SetArguments(arguments);
     bool started = m_app->InitInstance();
