@@ -34,17 +34,28 @@ bool MinimizeAnimationOn() {
     return info.iMinAnimate != 0;
 }
 
-// The shell version test of the icon's flags: an NT system of version 5 or later.
+// The system's version tests of the notification area (the version
+// functions are deprecated in newer SDKs but answer as before).
+#if defined(_MSC_VER)
+#pragma warning(push)
+#pragma warning(disable : 4996)
+#endif
+// An NT system of version 5 or later: a failed add is tried again.
 bool IsShell5() {
     OSVERSIONINFOA version = {};
     version.dwOSVersionInfoSize = sizeof version;
-#if defined(_MSC_VER)
-#pragma warning(suppress : 4996)
-#endif
     if (!GetVersionExA(&version))
         return false;
     return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion > 4;
 }
+
+// A system of major version 4 or later has a notification area.
+bool HasNotificationArea() {
+    return LOBYTE(LOWORD(GetVersion())) >= 4;
+}
+#if defined(_MSC_VER)
+#pragma warning(pop)
+#endif
 
 AreaRect ToArea(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
@@ -150,7 +161,7 @@ CSystemTray::~CSystemTray() {
 
 bool CSystemTray::CreateTrayIcon(HWND owner, UINT callbackMessage, const char* tooltip, HICON icon,
                                  UINT id) {
-    m_bAvailable = LOBYTE(LOWORD(GetVersion())) >= 4 ? 1 : 0;
+    m_bAvailable = HasNotificationArea() ? 1 : 0;
     if (!m_bAvailable)
         return false;
     if (!IsWindow() && RegisterHiddenClass(kTrayClass))

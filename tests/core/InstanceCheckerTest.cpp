@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <condition_variable>
 #include <map>
@@ -21,8 +22,8 @@ const std::string kMapping = kName + "_CInstanceChecker_MMF";
 struct World {
     std::mutex lock;
     std::condition_variable changed;
-    std::map<std::string, int> mutexOwner;                             // 0: free
-    std::map<std::string, std::pair<int, unsigned char[4]>> mappings;  // handles, bytes
+    std::map<std::string, int> mutexOwner;                                         // 0: free
+    std::map<std::string, std::pair<int, std::array<unsigned char, 4>>> mappings;  // handles, bytes
     struct Window {
         bool visibleStyle, minimized;
         InstanceWindow popup;
@@ -77,7 +78,7 @@ public:
     }
     void* MapView(KernelHandle mapping, std::uint32_t size) override {
         std::lock_guard<std::mutex> guard(w.lock);
-        return failMapView || size != 4 ? nullptr : w.mappings[Name(mapping)].second;
+        return failMapView || size != 4 ? nullptr : w.mappings[Name(mapping)].second.data();
     }
     void UnmapView(void* view) override {
         const auto* b = static_cast<unsigned char*>(view);
@@ -139,7 +140,7 @@ TEST_F(InstanceGuard, FirstStartPublishesItsWindowBeforeLettingTheLockGo) {
     ASSERT_TRUE(StartUp(first, 0x00012345));
     EXPECT_EQ(world.log, (std::vector<std::string>{"1 lock", "1 create _CInstanceChecker_MMF",
                                                    "1 unmap 74565", "1 unlock"}));
-    const unsigned char* bytes = world.mappings[kMapping].second;
+    const unsigned char* bytes = world.mappings[kMapping].second.data();
     EXPECT_EQ(std::vector<int>(bytes, bytes + 4), (std::vector<int>{0x45, 0x23, 0x01, 0x00}));
     CloseInstanceMapping(first);
     EXPECT_EQ(world.mappings.count(kMapping), 0u);
