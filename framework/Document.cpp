@@ -46,7 +46,7 @@ OpenOutcome CDocument::OnOpenDocument(const std::string& path) {
         SetModifiedFlag(false);
         return OpenOutcome::Opened;
     case LoadResult::Refused:
-        return OpenOutcome::Refused;
+        return OpenOutcome::Rejected;
     case LoadResult::UnexpectedFormat:
         ReportError(texts::kUnexpectedFileFormat);
         return OpenOutcome::Failed;

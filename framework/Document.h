@@ -50,9 +50,11 @@ public:
 
 // How opening a file ended.
 enum class OpenOutcome {
-    Opened,   // the file is the document now
-    Refused,  // nothing changed: the document keeps its contents, path and title
-    Failed,   // the contents were lost: the caller makes a new document
+    Opened,    // the file is the document now
+    Refused,   // nothing changed: the document keeps its contents, path and title
+    Rejected,  // the file was read and its contents refused (the document said why);
+               // nothing changed, as with Refused
+    Failed,    // the contents were lost: the caller makes a new document
 };
 
 // A document of the single-document framework: title, path, modified flag,

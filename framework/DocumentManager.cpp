@@ -32,6 +32,7 @@ OpenOutcome CDocumentManager::OpenDocumentFile(const std::string& path) {
         m_views.InitialUpdate();
         break;
     case OpenOutcome::Refused:
+    case OpenOutcome::Rejected:
         break;
     }
     return outcome;

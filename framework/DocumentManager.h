@@ -30,7 +30,8 @@ public:
     bool FileOpen();
     // Opens the file as the document, after asking to save changes. A file
     // that cannot be read as a document leaves a new, empty document behind;
-    // one that is refused or cannot be opened leaves the document as it was.
+    // one whose contents are refused (Rejected), or that cannot be opened
+    // (Refused), leaves the document as it was.
     OpenOutcome OpenDocumentFile(const std::string& path);
     bool FileSave() { return m_document.DoFileSave(); }
     bool FileSaveAs() { return m_document.DoSave(std::string()); }

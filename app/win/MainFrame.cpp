@@ -1,6 +1,9 @@
 #include "app/win/MainFrame.h"
 
+#include "app/InstanceChecker.h"
+#include "app/WindowPlacement.h"
 #include "framework/Profile.h"
+#include "framework/WindowSnap.h"
 #include "framework/win/Application.h"
 #include "list/VarnelloDoc.h"
 #include "res/resource.h"
@@ -12,6 +15,12 @@ namespace {
 const char kFrameClass[] = "VarnelloFrame";
 const COLORREF kToolbarMask = RGB(192, 192, 192);
 const UINT kIndicators[] = {0, ID_INDICATOR_COUNT};
+// The smallest size the window can be dragged to.
+constexpr LONG kMinWidth = 300;
+constexpr LONG kMinHeight = 204;
+// Posted to itself to open the lists that later starts handed over, once
+// the sender has its answer.
+constexpr UINT kOpenHandedOverMessage = WM_APP + 1;
 
 // An image list of the toolbar's 16 by 16 buttons from a bitmap strip.
 HIMAGELIST LoadButtonImages(UINT bitmapId) {
@@ -27,6 +36,37 @@ HIMAGELIST LoadButtonImages(UINT bitmapId) {
     DeleteObject(bitmap);
     return images;
 }
+
+IProfile* AppProfile() {
+    CApplication* app = CApplication::Get();
+    return app ? &app->Profile() : nullptr;
+}
+
+WindowPlacementValues FromWindows(const WINDOWPLACEMENT& wp) {
+    WindowPlacementValues p;
+    p.flags = wp.flags;
+    p.showCmd = wp.showCmd;
+    p.minX = wp.ptMinPosition.x;
+    p.minY = wp.ptMinPosition.y;
+    p.maxX = wp.ptMaxPosition.x;
+    p.maxY = wp.ptMaxPosition.y;
+    p.left = wp.rcNormalPosition.left;
+    p.top = wp.rcNormalPosition.top;
+    p.right = wp.rcNormalPosition.right;
+    p.bottom = wp.rcNormalPosition.bottom;
+    return p;
+}
+
+WINDOWPLACEMENT ToWindows(const WindowPlacementValues& p) {
+    WINDOWPLACEMENT wp = {};
+    wp.length = sizeof wp;
+    wp.flags = p.flags;
+    wp.showCmd = p.showCmd;
+    wp.ptMinPosition = {p.minX, p.minY};
+    wp.ptMaxPosition = {p.maxX, p.maxY};
+    wp.rcNormalPosition = {p.left, p.top, p.right, p.bottom};
+    return wp;
+}
 }  // namespace
 
 CMainFrame::CMainFrame() : CFrameWindow(kFrameClass) {}
@@ -38,10 +78,56 @@ CMainFrame::~CMainFrame() {
         ImageList_Destroy(m_imlToolbar);
     if (m_imlToolbarHot)
         ImageList_Destroy(m_imlToolbarHot);
+    if (m_hTrayIcon)
+        DestroyIcon(m_hTrayIcon);
 }
 
 CVarnelloView* CMainFrame::GetListView() const {
     return static_cast<CVarnelloView*>(GetActiveView());
+}
+
+LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SIZE:
+        if (wParam == SIZE_MINIMIZED)
+            OnMinimized();
+        break;
+    case WM_ENTERSIZEMOVE:
+        OnEnterSizeMove();
+        break;
+    case WM_MOVING:
+        OnMoving(reinterpret_cast<RECT*>(lParam));
+        break;
+    case WM_GETMINMAXINFO: {
+        LRESULT result = CFrameWindow::WindowProc(message, wParam, lParam);
+        OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
+        return result;
+    }
+    case WM_WINDOWPOSCHANGED: {
+        LRESULT result = CFrameWindow::WindowProc(message, wParam, lParam);
+        if (m_bInTray)
+            UpdateFrameTitle();
+        return result;
+    }
+    case WM_TRAY_NOTIFY:
+        return OnTrayNotify(wParam, lParam);
+    case WM_RESTORE_REQUEST:
+        OnRestoreRequest();
+        return 0;
+    case WM_COPYDATA:
+        return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case kOpenHandedOverMessage:
+        OpenHandedOverLists();
+        return 0;
+    case WM_ENABLE:
+        // A box or dialog closed: lists that waited for it open now.
+        if (wParam && !m_handedOver.empty())
+            PostMessageA(GetHwnd(), kOpenHandedOverMessage, 0, 0);
+        break;
+    default:
+        break;
+    }
+    return CFrameWindow::WindowProc(message, wParam, lParam);
 }
 
 int CMainFrame::OnCreate(CREATESTRUCTA* create) {
@@ -51,11 +137,12 @@ int CMainFrame::OnCreate(CREATESTRUCTA* create) {
 
     GetListView()->SetFrame(this);
 
-    // 2. The toolbar, flat, with tooltips, at the top.
-    if (!m_wndToolBar.Create(
-            GetHwnd(),
-            WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP | CCS_NODIVIDER,
-            IDW_TOOLBAR, IDR_MAINFRAME))
+    // 2. The toolbar, flat, with tooltips and a gripper, docked at the top
+    // to begin with; the frame places it.
+    if (!m_wndToolBar.Create(GetHwnd(),
+                             WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP |
+                                 CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
+                             IDW_TOOLBAR, IDR_MAINFRAME))
         return -1;
 
     // 3. Its normal and hot images.
@@ -72,14 +159,27 @@ int CMainFrame::OnCreate(CREATESTRUCTA* create) {
         return -1;
     m_wndStatusBar.SetPaneInfo(0, 0, kPaneNoBorders | kPaneStretch, 0);
 
-    // 5. The notification-area icon is added here once the tray support lands.
+    // 5. The icon in the notification area, its mouse messages to this window.
+    m_hTrayIcon = static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY), IMAGE_ICON, 16, 16, 0));
+    CApplication* app = CApplication::Get();
+    std::string tooltip = app ? app->AppTitle() : std::string("Varnello");
+    if (!m_TrayIcon.CreateTrayIcon(GetHwnd(), WM_TRAY_NOTIFY, tooltip.c_str(), m_hTrayIcon,
+                                   IDR_TRAY_MENU))
+        return -1;
 
-    // 6. The toolbar stays docked at the top.
+    // 6. The toolbar docks on any side; it starts at the top.
     SetToolBar(&m_wndToolBar);
+    m_wndToolBar.DockOn(DockSide::Top);
     SetStatusBar(&m_wndStatusBar);
     SetIdleMessage();
     RecalcLayout();
     return 0;
+}
+
+void CMainFrame::OnDestroy() {
+    m_TrayIcon.DeleteTrayIcon();
+    CFrameWindow::OnDestroy();
 }
 
 void CMainFrame::SetTopmost(bool topmost, bool show) {
@@ -87,19 +187,179 @@ void CMainFrame::SetTopmost(bool topmost, bool show) {
                  SWP_NOSIZE | SWP_NOMOVE | (show ? SWP_SHOWWINDOW : 0));
 }
 
-// The close request: remember the last list, saving it without a question
-// when "Auto Save" is on; the placement is saved here once it is kept.
+// The activation hook: the first time (with the start's show command) the
+// stored placement, or the default one on a first run; after an open (-1)
+// only a hidden or minimised window is shown again. A parked window stays
+// in the notification area.
+void CMainFrame::ActivateFrame(int n) {
+    SetActivated();
+    HWND hwnd = GetHwnd();
+    if (n == show_cmd::kDefault && m_bInTray)
+        return;
+    n = ResolveActivationCommand(n, IsWindowVisible(hwnd) != FALSE, IsIconic(hwnd) != FALSE);
+    if (ActivationBringsToTop(n))
+        BringWindowToTop(GetLastActivePopup(hwnd));
+    if (n == show_cmd::kDefault)
+        return;
+    std::optional<WindowPlacementValues> stored;
+    if (IProfile* profile = AppProfile())
+        stored = ParseWindowPlacement(
+            profile->GetString(CProgramSettings::kSection, CProgramSettings::kWindowPos, ""));
+    WINDOWPLACEMENT wp = ToWindows(PlacementToRestore(stored, n));
+    SetWindowPlacement(hwnd, &wp);
+    if (ActivationBringsToTop(n))
+        BringWindowToTop(GetLastActivePopup(hwnd));
+}
+
+void CMainFrame::SaveWindowPlacement() {
+    WINDOWPLACEMENT wp = {};
+    wp.length = sizeof wp;
+    IProfile* profile = AppProfile();
+    if (!profile || !GetWindowPlacement(GetHwnd(), &wp))
+        return;
+    WindowPlacementValues p = PlacementToStore(FromWindows(wp), IsIconic(GetHwnd()) != FALSE);
+    profile->WriteString(CProgramSettings::kSection, CProgramSettings::kWindowPos,
+                         FormatWindowPlacement(p));
+}
+
+// The close request: the placement is saved, then the list (without a
+// question when "Auto Save" is on) and remembered as the last list. A
+// refused close leaves everything running as before.
 void CMainFrame::OnClose() {
+    SaveWindowPlacement();
     std::string lastDocument;
     if (CDocument* document = GetActiveDocument()) {
         g_bClosing = 1;
-        if (!document->SaveModified())
+        if (!document->SaveModified()) {
+            // Not closing after all: New and Open ask their question again.
+            g_bClosing = 0;
             return;
+        }
         document->SetModifiedFlag(false);
         lastDocument = document->GetPathName();
     }
-    if (CApplication* app = CApplication::Get())
-        app->Profile().WriteString(CProgramSettings::kSection, CProgramSettings::kLastDocument,
-                                   lastDocument);
+    if (IProfile* profile = AppProfile())
+        profile->WriteString(CProgramSettings::kSection, CProgramSettings::kLastDocument,
+                             lastDocument);
     DestroyWindow(GetHwnd());
+}
+
+// Every minimise parks the window in the notification area.
+void CMainFrame::OnMinimized() {
+    m_TrayIcon.HideToTray(GetHwnd(), false);
+    m_bInTray = 1;
+    if (CVarnelloView* view = GetListView())
+        view->ShowPreviewWindow(SW_HIDE);
+}
+
+void CMainFrame::RestoreFromTray() {
+    m_TrayIcon.ShowFromTray(GetHwnd(), true);
+    m_bInTray = 0;
+    // The window was parked by minimising it: it comes back as it was before.
+    if (IsIconic(GetHwnd()))
+        ShowWindow(GetHwnd(), SW_RESTORE);
+    if (CVarnelloView* view = GetListView())
+        view->ShowPreviewWindow(SW_SHOW);
+}
+
+// The icon's mouse messages: a left click brings the window back (with
+// Shift it changes the wallpaper instead); the rest go to the icon.
+LRESULT CMainFrame::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
+    if (lParam != WM_LBUTTONDOWN && lParam != WM_LBUTTONDBLCLK)
+        return m_TrayIcon.HandleTrayNotification(wParam, lParam);
+    if (GetAsyncKeyState(VK_SHIFT) & 0x8000) {
+        if (CVarnelloView* view = GetListView())
+            view->ApplyRandomWallpaper();
+    } else if (m_bInTray) {
+        RestoreFromTray();
+    } else {
+        SetActiveWindow(GetHwnd());
+        SetForegroundWindow(GetHwnd());
+    }
+    return 1;
+}
+
+// A later start of the program asks the parked window to come back.
+void CMainFrame::OnRestoreRequest() {
+    if (m_bInTray)
+        RestoreFromTray();
+}
+
+// A later start hands over the list named on its command line. It opens
+// once the sender has its answer, through the same path as File > Open.
+LRESULT CMainFrame::OnCopyData(const COPYDATASTRUCT* data) {
+    if (!data)
+        return FALSE;
+    std::optional<std::string> path =
+        FileNameFromCopyData(data->dwData, data->lpData, data->cbData);
+    if (!path)
+        return FALSE;
+    if (!path->empty()) {
+        m_handedOver.push_back(*path);
+        PostMessageA(GetHwnd(), kOpenHandedOverMessage, 0, 0);
+    }
+    return TRUE;
+}
+
+void CMainFrame::OpenHandedOverLists() {
+    CApplication* app = CApplication::Get();
+    // While a box or dialog of ours is open, the lists wait for it to close.
+    while (app && !m_handedOver.empty() && IsWindowEnabled(GetHwnd())) {
+        std::string path = m_handedOver.front();
+        m_handedOver.pop_front();
+        app->OpenDocumentFile(path);
+    }
+}
+
+void CMainFrame::OnEnterSizeMove() {
+    if (!m_bSnapWindow)
+        return;
+    POINT cursor = {};
+    RECT window = {};
+    GetCursorPos(&cursor);
+    GetWindowRect(GetHwnd(), &window);
+    m_ptDragOffset = {cursor.x - window.left, cursor.y - window.top};
+}
+
+// While dragged, the window snaps to the work area's edges.
+void CMainFrame::OnMoving(RECT* rect) {
+    if (!m_bSnapWindow || !rect)
+        return;
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    RECT work = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SnapRect snapped =
+        SnapDraggedWindow({rect->left, rect->top, rect->right, rect->bottom}, {cursor.x, cursor.y},
+                          {m_ptDragOffset.x, m_ptDragOffset.y},
+                          {work.left, work.top, work.right, work.bottom}, m_nSnapLimit);
+    *rect = {snapped.left, snapped.top, snapped.right, snapped.bottom};
+}
+
+void CMainFrame::OnGetMinMaxInfo(MINMAXINFO* info) {
+    if (info)
+        info->ptMinTrackSize = {kMinWidth, kMinHeight};
+}
+
+// A menu's prompts get the whole status bar while it is open.
+void CMainFrame::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
+    CFrameWindow::OnMenuSelect(item, flags, menu);
+    if (flags == 0xFFFF && !menu && m_nSavedPaneWidth != -1) {
+        m_bMenuActive = 0;
+        m_wndStatusBar.SetPaneInfo(0, m_nSavedPaneId, m_nSavedPaneStyle, m_nSavedPaneWidth);
+        m_nSavedPaneWidth = -1;
+    } else {
+        m_bMenuActive = 1;
+    }
+}
+
+void CMainFrame::OnInitMenuPopup(HMENU menu, UINT index, bool systemMenu) {
+    CFrameWindow::OnInitMenuPopup(menu, index, systemMenu);
+    if (m_nSavedPaneWidth != -1 || !m_bMenuActive || !m_wndStatusBar.IsWindow())
+        return;
+    m_wndStatusBar.GetPaneInfo(0, m_nSavedPaneId, m_nSavedPaneStyle, m_nSavedPaneWidth);
+    RECT bar = {};
+    GetWindowRect(m_wndStatusBar.GetHwnd(), &bar);
+    m_wndStatusBar.SetPaneInfo(0, m_nSavedPaneId, kPaneNoBorders | kPaneStretch,
+                               bar.right - bar.left);
 }

@@ -2,6 +2,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <deque>
+#include <string>
+
+#include "app/win/SystemTray.h"
 #include "framework/win/FrameWindow.h"
 #include "framework/win/StatusBar.h"
 #include "framework/win/ToolBar.h"
@@ -9,9 +13,12 @@
 
 class CVarnelloView;
 
-// The program's main window: menu, toolbar and status bar around the list
-// window; the close sequence that saves automatically and remembers the
-// last list.
+// The program's main window: menu, a dockable toolbar and the status bar
+// around the list window; the icon in the notification area and parking
+// there on every minimise; the window placement kept in "WindowPos";
+// snapping to the work area's edges while dragged; the close sequence that
+// saves automatically and remembers the last list; lists handed over by a
+// later start of the program.
 class CMainFrame : public CFrameWindow, public IListViewFrame {
 public:
     CMainFrame();
@@ -27,17 +34,48 @@ public:
     CVarnelloView* GetListView() const;
     CToolBar& ToolBar() { return m_wndToolBar; }
     CStatusBar& StatusBar() { return m_wndStatusBar; }
+    CSystemTray& TrayIcon() { return m_TrayIcon; }
+    // Whether the window is parked in the notification area.
+    bool IsInTray() const { return m_bInTray != 0; }
+
+    // Shows the frame: the first time with the stored placement, after an
+    // open only when it is hidden or minimised.
+    void ActivateFrame(int showCommand) override;
 
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     int OnCreate(CREATESTRUCTA* create) override;
     void OnClose() override;
+    void OnDestroy() override;
+    void OnInitMenuPopup(HMENU menu, UINT index, bool systemMenu) override;
+    void OnMenuSelect(UINT item, UINT flags, HMENU menu) override;
 
 private:
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    void OnRestoreRequest();
+    void OnMinimized();
+    void RestoreFromTray();
+    void OnEnterSizeMove();
+    void OnMoving(RECT* rect);
+    void OnGetMinMaxInfo(MINMAXINFO* info);
+    LRESULT OnCopyData(const COPYDATASTRUCT* data);
+    void OpenHandedOverLists();
+    void SaveWindowPlacement();
+
     int m_nSnapLimit = 10;
     int m_bSnapWindow = 1;
     int m_bInTray = 0;
+    CSystemTray m_TrayIcon;
+    UINT m_nSavedPaneId = 0;
+    UINT m_nSavedPaneStyle = 0;
+    int m_nSavedPaneWidth = -1;
+    int m_bMenuActive = 0;
+    POINT m_ptDragOffset = {0, 0};
     CStatusBar m_wndStatusBar;
     CToolBar m_wndToolBar;
     HIMAGELIST m_imlToolbar = nullptr;
     HIMAGELIST m_imlToolbarHot = nullptr;
+    HICON m_hTrayIcon = nullptr;
+    // Lists that later starts of the program asked to open, oldest first.
+    std::deque<std::string> m_handedOver;
 };

@@ -4,6 +4,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "app/InstanceChecker.h"
+#include "app/win/InstanceSystemWin.h"
 #include "app/win/MainFrame.h"
 #include "base/PathParts.h"
 #include "base/win/AnsiCodePage.h"
@@ -19,10 +21,22 @@
 #include "view/win/VarnelloView.h"
 
 UINT g_cfVarnelloList = RegisterClipboardFormatA("Varnello_D53C4BE0_D072_11DC_95FF_0800200C9A66");
-UINT g_uTaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+
+const char kInstanceName[] = "Varnello-619438ce-c736-4ac7-a835-59b2591670ba";
 
 namespace {
 constexpr char kCompanyKey[] = "Quillfen";
+constexpr std::uint32_t kActivationTimeoutMs = 30000;
+
+// The full path of a file named on the command line, so that the running
+// instance finds it whatever its own current folder is.
+std::string FullPathOf(const std::string& path) {
+    char buffer[MAX_PATH * 4] = {};
+    DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
+    if (length == 0 || length >= sizeof buffer)
+        return path;
+    return std::string(buffer, length);
+}
 constexpr int kRecentFileCount = 4;
 }  // namespace
 
@@ -50,7 +64,20 @@ void CVarnelloApp::OnAppAbout() {
 
 // The start-up routine; the order of the steps matters.
 bool CVarnelloApp::InitInstance() {
-    // 1-2. The single-instance guard takes its place here.
+    // 1. The single-instance guard: a start that overlaps another waits here
+    // until that one has published its window (or failed).
+    CInstanceChecker guard(InstanceSystem(), kInstanceName);
+    if (!guard.IsValid())
+        return false;
+    guard.TakeStartupLock();
+
+    // 2. Another instance runs: bring it forward, hand it our list, and end.
+    if (guard.IsAnotherInstanceRunning()) {
+        CommandLineInfo info = ParseCommandLine(m_arguments);
+        std::string fileName = info.fileName.empty() ? std::string() : FullPathOf(info.fileName);
+        guard.ActivateRunningInstance(fileName, 0, kActivationTimeoutMs);
+        return false;
+    }
 
     // 3. Common controls.
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
@@ -94,12 +121,15 @@ bool CVarnelloApp::InitInstance() {
     // 13. Start-up actions of the options.
     RunStartupActions();
 
-    // 14. Show the window.
+    // 14. Show the window; its first activation has already used the show
+    // command, so only a frame that was never activated is shown here.
     HWND frame = MainFrame()->GetHwnd();
-    ShowWindow(frame, ShowCommand());
+    if (ShowCommand() != -1)
+        ShowWindow(frame, ShowCommand());
     UpdateWindow(frame);
 
-    // 15. The single-instance guard publishes this instance here.
+    // 15. Publish this instance; later starts find it from now on.
+    guard.PublishThisInstance();
 
     // 16. Files dropped on the frame open as lists.
     DragAcceptFiles(frame, TRUE);

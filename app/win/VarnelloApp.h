@@ -6,8 +6,9 @@
 // The clipboard format that marks data dragged out of a wallpaper list;
 // the list window refuses drops that carry it.
 extern UINT g_cfVarnelloList;
-// The shell's "TaskbarCreated" message, sent when the taskbar comes back.
-extern UINT g_uTaskbarCreatedMessage;
+
+// The name of this program's single-instance objects.
+extern const char kInstanceName[];
 
 // The application object: the start-up routine and the About command.
 class CVarnelloApp : public CApplication {

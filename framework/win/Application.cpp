@@ -108,13 +108,25 @@ bool CApplication::ProcessShellCommand(const CommandLineInfo& info) {
     if (!m_pTemplate->CreateDocumentAndFrame(WS_OVERLAPPEDWINDOW))
         return false;
     CDocumentManager& manager = m_pTemplate->Manager();
-    bool done = info.fileName.empty()
-                    ? manager.FileNew()
-                    : manager.OpenDocumentFile(info.fileName) == OpenOutcome::Opened;
-    // A named file that cannot be opened ends the start (its error was shown).
+    bool done = true;
+    if (info.fileName.empty()) {
+        done = manager.FileNew();
+    } else {
+        OpenOutcome outcome = manager.OpenDocumentFile(info.fileName);
+        // A file that is no document of ours (its box was shown) leaves the
+        // program with a new, empty document; a file that cannot be opened
+        // at all ends the start (its error was shown too).
+        if (outcome == OpenOutcome::Rejected)
+            done = manager.FileNew();
+        else
+            done = outcome == OpenOutcome::Opened;
+    }
     if (!done)
         return false;
+    // The first activation takes the start's show command; later ones
+    // choose for themselves.
     MainFrame()->ActivateFrame(m_nShowCommand);
+    m_nShowCommand = -1;
     return true;
 }
 
@@ -133,6 +145,15 @@ int CApplication::ExitInstance() {
 int CApplication::Run(HINSTANCE instance, int showCommand) {
     m_hInstance = instance;
     m_nShowCommand = showCommand;
+    // "Default" means what the process was started with: the start-up
+    // information's show command, else a normal window.
+    if (showCommand == SW_SHOWDEFAULT) {
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        GetStartupInfoA(&startup);
+        m_nShowCommand =
+            (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWNORMAL;
+    }
     if (!InitInstance()) {
         ExitInstance();
         return 1;

@@ -25,6 +25,7 @@ public:
     static CApplication* Get();
 
     HINSTANCE Instance() const { return m_hInstance; }
+    // The show command of the main window's first activation; -1 once it was used.
     int ShowCommand() const { return m_nShowCommand; }
     void SetShowCommand(int showCommand) { m_nShowCommand = showCommand; }
     // The application title (string 57344).

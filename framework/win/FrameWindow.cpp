@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "framework/DockLayout.h"
 #include "framework/Document.h"
 #include "framework/StandardIds.h"
 #include "framework/win/Application.h"
@@ -30,9 +31,12 @@ bool CFrameWindow::LoadFrame(UINT resourceId, DWORD style, CSingleDocTemplate* d
     m_nResourceId = resourceId;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(resourceId));
+    // The caption and the taskbar button take the icon's own 16 by 16 image.
+    HICON smallIcon = static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(resourceId), IMAGE_ICON, 16, 16, LR_SHARED));
     if (!RegisterClass(m_strClassName.c_str(), CS_DBLCLKS, icon,
                        LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)),
-                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
+                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), smallIcon))
         return false;
     m_hAccel = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId));
     HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(resourceId));
@@ -120,19 +124,33 @@ void CFrameWindow::UpdateMenu(HMENU menu, bool submenus) {
 void CFrameWindow::RecalcLayout() {
     RECT client;
     GetClientRect(GetHwnd(), &client);
-    int top = client.top;
-    int bottom = client.bottom;
-    if (m_pToolBar && m_pToolBar->IsWindow() && IsWindowVisible(m_pToolBar->GetHwnd())) {
-        SendMessageA(m_pToolBar->GetHwnd(), TB_AUTOSIZE, 0, 0);
-        top += m_pToolBar->Height();
-    }
+    int statusHeight = 0;
     if (m_pStatusBar && m_pStatusBar->IsWindow() && IsWindowVisible(m_pStatusBar->GetHwnd())) {
         m_pStatusBar->Resize();
-        bottom -= m_pStatusBar->Height();
+        statusHeight = m_pStatusBar->Height();
     }
+    bool toolBarShown =
+        m_pToolBar && m_pToolBar->IsWindow() && IsWindowVisible(m_pToolBar->GetHwnd());
+    DockLayout layout = LayOutDockedBar({client.left, client.top, client.right, client.bottom},
+                                        toolBarShown ? m_pToolBar->GetDockSide() : DockSide::Top,
+                                        toolBarShown ? m_pToolBar->Thickness() : 0, statusHeight);
+    if (toolBarShown)
+        MoveWindow(m_pToolBar->GetHwnd(), layout.bar.left, layout.bar.top,
+                   layout.bar.right - layout.bar.left, layout.bar.bottom - layout.bar.top, TRUE);
     if (m_pView && m_pView->IsWindow())
-        MoveWindow(m_pView->GetHwnd(), client.left, top, client.right - client.left,
-                   bottom > top ? bottom - top : 0, TRUE);
+        MoveWindow(m_pView->GetHwnd(), layout.view.left, layout.view.top,
+                   layout.view.right - layout.view.left, layout.view.bottom - layout.view.top,
+                   TRUE);
+}
+
+void CFrameWindow::SetToolBar(CToolBar* toolBar) {
+    m_pToolBar = toolBar;
+    if (m_pToolBar)
+        m_pToolBar->SetOnDocked([this] {
+            RecalcLayout();
+            RedrawWindow(GetHwnd(), nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+        });
 }
 
 void CFrameWindow::SetMessageText(const std::string& text) {

@@ -20,7 +20,8 @@ class CView;
 constexpr UINT kViewWindowId = IDW_VIEW;
 
 // The main window of a single-document program: menu, accelerators, an
-// optional toolbar on top and status bar at the bottom around one view.
+// optional toolbar docked on any side and a status bar at the bottom around
+// one view.
 // Commands go to the view, the document, the application and the frame,
 // in that order; their enabling rules run when a menu opens and, for the
 // toolbar and the status bar, when the program is idle.
@@ -50,7 +51,8 @@ public:
     void UpdateControlBars();
     // Runs the enabling rules of a menu's items (and of its submenus).
     void UpdateMenu(HMENU menu, bool submenus);
-    // Lays out the toolbar, status bar and view.
+    // Lays out the status bar at the bottom, the toolbar along its side and
+    // the view in the rest.
     void RecalcLayout();
     // The text of the message pane (pane 0 of the status bar).
     void SetMessageText(const std::string& text);
@@ -81,10 +83,13 @@ protected:
     virtual LRESULT OnNotify(NMHDR* header, bool& handled);
     virtual void OnDropFiles(HDROP drop);
 
-    void SetToolBar(CToolBar* toolBar) { m_pToolBar = toolBar; }
+    // The frame lays out around the toolbar on the side it is docked on.
+    void SetToolBar(CToolBar* toolBar);
     void SetStatusBar(CStatusBar* statusBar) { m_pStatusBar = statusBar; }
     CSingleDocTemplate* GetDocTemplate() const { return m_pTemplate; }
     UINT GetResourceId() const { return m_nResourceId; }
+    // For activation hooks that show the frame their own way.
+    void SetActivated() { m_bActivated = true; }
 
 private:
     void OnViewToolBar();

@@ -65,10 +65,145 @@ bool CToolBar::IsButtonEnabled(UINT id) const {
     return SendMessageA(GetHwnd(), TB_ISBUTTONENABLED, id, 0) != 0;
 }
 
-int CToolBar::Height() const {
+namespace {
+constexpr int kGripperSize = 8;  // the strip the gripper takes at the start
+constexpr int kBorder = 2;       // above and below the buttons (beside them when vertical)
+}  // namespace
+
+int CToolBar::Thickness() const {
     if (!GetHwnd() || !IsWindowVisible(GetHwnd()))
         return 0;
-    RECT rect;
+    DWORD size = static_cast<DWORD>(SendMessageA(GetHwnd(), TB_GETBUTTONSIZE, 0, 0));
+    return (IsVertical() ? LOWORD(size) : HIWORD(size)) + 2 * kBorder;
+}
+
+void CToolBar::DockOn(DockSide side) {
+    bool changed = side != m_side;
+    m_side = side;
+    HWND hwnd = GetHwnd();
+    LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+    style = IsVertical() ? (style | CCS_VERT) : (style & ~CCS_VERT);
+    SetWindowLongA(hwnd, GWL_STYLE, style);
+    // One button a row down the sides, one row across the top and bottom.
+    int count = static_cast<int>(SendMessageA(hwnd, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON button = {};
+        SendMessageA(hwnd, TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&button));
+        TBBUTTONINFOA info = {};
+        info.cbSize = sizeof info;
+        info.dwMask = TBIF_BYINDEX | TBIF_STATE;
+        info.fsState = static_cast<BYTE>(IsVertical() ? (button.fsState | TBSTATE_WRAP)
+                                                      : (button.fsState & ~TBSTATE_WRAP));
+        if (info.fsState != button.fsState)
+            SendMessageA(hwnd, TB_SETBUTTONINFOA, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(&info));
+    }
+    // The gripper moves between the left end and the top end.
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (changed && m_onDocked)
+        m_onDocked();
+}
+
+RECT CToolBar::GripperRect() const {
+    RECT rect = {};
     GetWindowRect(GetHwnd(), &rect);
-    return rect.bottom - rect.top;
+    if (IsVertical())
+        rect.bottom = rect.top + kGripperSize;
+    else
+        rect.right = rect.left + kGripperSize;
+    return rect;
+}
+
+void CToolBar::PaintGripper() {
+    HDC dc = GetWindowDC(GetHwnd());
+    if (!dc)
+        return;
+    RECT window = {};
+    GetWindowRect(GetHwnd(), &window);
+    RECT grip = GripperRect();
+    OffsetRect(&grip, -window.left, -window.top);
+    FillRect(dc, &grip, GetSysColorBrush(COLOR_BTNFACE));
+    // Two raised bars along the toolbar's thickness.
+    for (int i = 0; i < 2; ++i) {
+        RECT bar = grip;
+        if (IsVertical()) {
+            InflateRect(&bar, -kBorder, 0);
+            bar.top += 1 + 3 * i;
+            bar.bottom = bar.top + 3;
+        } else {
+            InflateRect(&bar, 0, -kBorder);
+            bar.left += 1 + 3 * i;
+            bar.right = bar.left + 3;
+        }
+        DrawEdge(dc, &bar, BDR_RAISEDINNER, BF_RECT);
+    }
+    ReleaseDC(GetHwnd(), dc);
+}
+
+void CToolBar::DragTo(POINT screen) {
+    HWND frame = GetParent(GetHwnd());
+    RECT client = {};
+    GetClientRect(frame, &client);
+    MapWindowPoints(frame, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    DockRect area{client.left, client.top, client.right, client.bottom};
+    DockOn(NearestDockSide(area, screen.x, screen.y));
+}
+
+LRESULT CToolBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_NCCALCSIZE: {
+        LRESULT result = DefaultProc(message, wParam, lParam);
+        RECT* rect = reinterpret_cast<RECT*>(lParam);  // also the first of NCCALCSIZE_PARAMS
+        if (IsVertical())
+            rect->top += kGripperSize;
+        else
+            rect->left += kGripperSize;
+        return result;
+    }
+    case WM_NCPAINT: {
+        LRESULT result = DefaultProc(message, wParam, lParam);
+        PaintGripper();
+        return result;
+    }
+    case WM_NCHITTEST: {
+        POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        RECT grip = GripperRect();
+        if (PtInRect(&grip, point))
+            return HTCAPTION;
+        break;
+    }
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCAPTION) {
+            SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEALL)));
+            return TRUE;
+        }
+        break;
+    case WM_NCLBUTTONDOWN:
+        if (wParam == HTCAPTION) {
+            m_bDragging = true;
+            SetCapture(GetHwnd());
+            return 0;
+        }
+        break;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+        if (m_bDragging) {
+            POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            ClientToScreen(GetHwnd(), &point);
+            DragTo(point);
+            if (message == WM_LBUTTONUP) {
+                m_bDragging = false;
+                ReleaseCapture();
+            }
+            return 0;
+        }
+        break;
+    case WM_CAPTURECHANGED:
+        m_bDragging = false;
+        break;
+    default:
+        break;
+    }
+    return DefaultProc(message, wParam, lParam);
 }

@@ -15,7 +15,7 @@ CWindow::~CWindow() {
 }
 
 bool CWindow::RegisterClass(const char* className, UINT style, HICON icon, HCURSOR cursor,
-                            HBRUSH background) {
+                            HBRUSH background, HICON smallIcon) {
     WNDCLASSEXA wc = {};
     wc.cbSize = sizeof wc;
     HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -26,7 +26,7 @@ bool CWindow::RegisterClass(const char* className, UINT style, HICON icon, HCURS
     wc.lpfnWndProc = ClassProc;
     wc.hInstance = instance;
     wc.hIcon = icon;
-    wc.hIconSm = icon;
+    wc.hIconSm = smallIcon;
     wc.hCursor = cursor;
     wc.hbrBackground = background;
     wc.lpszClassName = className;

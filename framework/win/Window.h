@@ -14,8 +14,9 @@ public:
     bool IsWindow() const { return m_hWnd != nullptr && ::IsWindow(m_hWnd); }
 
     // Registers a window class whose messages go to the window objects.
+    // Without a small icon the system shrinks the icon where it needs one.
     static bool RegisterClass(const char* className, UINT style, HICON icon, HCURSOR cursor,
-                              HBRUSH background);
+                              HBRUSH background, HICON smallIcon = nullptr);
     // Creates a window of a class registered with RegisterClass.
     bool Create(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,
                 int width, int height, HWND parent, HMENU menuOrId);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/win/InstanceSystemWin.h"
 #include "view/SortOrder.h"
 
 namespace apptest {
@@ -101,6 +102,7 @@ void AppFixture::TearDown() {
                 DispatchMessageA(&msg);
         m_app.reset();
     }
+    CloseInstanceMapping(InstanceSystem());
     SetFileDialogOverride(nullptr);
     SetPrompter(nullptr);
     SetPlatformPrompter(nullptr);
@@ -110,6 +112,8 @@ void AppFixture::TearDown() {
 }
 
 bool AppFixture::StartApp(const std::vector<std::string>& arguments) {
+    // Each start is a first instance, as a new process would be.
+    CloseInstanceMapping(InstanceSystem());
     m_app = std::make_unique<CVarnelloApp>();
     m_app->SetArguments(arguments);
     bool started = m_app->InitInstance();

@@ -250,21 +250,6 @@ TEST_F(StartAndClose, ShiftHeldAtStartSuppressesOnlyTheChange) {
     EXPECT_TRUE(KillChangeTimer()) << "the timer was not started";
 }
 
-// "Minimize On Start" asks for the minimised show command; without it the
-// show command stays the normal one.
-TEST_F(StartAndClose, MinimizeOnStartSetsTheShowCommand) {
-    WriteDword("Minimize On Start", 1);
-    ASSERT_TRUE(StartApp());
-    EXPECT_EQ(m_app->ShowCommand(), 2);  // SW_SHOWMINIMIZED
-}
-
-TEST_F(StartAndClose, WithoutMinimizeOnStartTheShowCommandStaysNormal) {
-    WriteDword("Minimize On Start", 0);
-    ASSERT_TRUE(StartApp());
-    EXPECT_NE(m_app->ShowCommand(), 2);
-    EXPECT_FALSE(IsIconic(Frame()));
-}
-
 // ---- Close ----
 
 // "Auto Save" on: a list changed by Apply Selected is saved at close

@@ -1,5 +1,6 @@
 #include "view/win/VarnelloView.h"
 
+#include "base/PathParts.h"
 #include "framework/Profile.h"
 #include "framework/win/Application.h"
 #include "framework/win/FrameWindow.h"
@@ -7,6 +8,7 @@
 #include "res/resource.h"
 #include "view/CommandRules.h"
 #include "view/SortOrder.h"
+#include "view/win/DesktopCommands.h"
 #include "wallpaper/ChangeTimer.h"
 #include "wallpaper/RandomChoice.h"
 #include "wallpaper/WallpaperApplier.h"
@@ -51,6 +53,9 @@ const CommandEntry<CVarnelloView> CVarnelloView::kCommands[] = {
     {ID_CLEAR_WALLPAPER, &CVarnelloView::OnClearWallpaper, nullptr},
     {ID_OPTIONS, &CVarnelloView::OnOptions, nullptr},
     {ID_LIST_SETTINGS, &CVarnelloView::OnListSettings, nullptr},
+    {ID_MINIMIZE_ALL, &CVarnelloView::OnMinimizeAll, nullptr},
+    {ID_RESTORE_ALL, &CVarnelloView::OnRestoreAll, nullptr},
+    {ID_HELP_CONTENTS, &CVarnelloView::OnHelpContents, nullptr},
 };
 
 CVarnelloView::CVarnelloView(UINT privateClipboardFormat)
@@ -451,4 +456,15 @@ void CVarnelloView::OnOptions() {
 }
 void CVarnelloView::OnListSettings() {
     m_tools.ListSettings();
+}
+
+// The desktop's windows and the help file (DesktopCommands.h).
+void CVarnelloView::OnMinimizeAll() {
+    MinimizeAllWindows(m_bDesktopShown);
+}
+void CVarnelloView::OnRestoreAll() {
+    RestoreAllWindows(m_bDesktopShown, m_settings.m_bKeepOnTop != 0, MainWindow());
+}
+void CVarnelloView::OnHelpContents() {
+    ShowHelpContents(GetHwnd(), ProgramFolder());
 }

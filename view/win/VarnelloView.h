@@ -108,6 +108,9 @@ private:
     void OnClearWallpaper();
     void OnOptions();
     void OnListSettings();
+    void OnMinimizeAll();
+    void OnRestoreAll();
+    void OnHelpContents();
     void OnUpdateListCommand(CCommandUI& ui);
     void OnUpdateStatusCount(CCommandUI& ui);
 

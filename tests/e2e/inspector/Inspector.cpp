@@ -1,6 +1,7 @@
 #include "Inspector.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +17,11 @@
 
 namespace {
 constexpr char kFrameClass[] = "VarnelloFrame";
+constexpr char kParkingClass[] = "VarnelloParkingWnd";
+constexpr UINT kTrayMessage = 0x800A;
+constexpr UINT kTrayIconId = 142;
 constexpr int kListId = 0xE900;
+constexpr int kToolBarId = 0xE800;
 constexpr DWORD kDefaultWaitMs = 20000;
 constexpr DWORD kPollMs = 50;
 constexpr UINT kSendTimeoutMs = 10000;
@@ -26,12 +31,62 @@ struct FrameSearch {
     HWND found;
 };
 
-// Picks the first top-level window of the main window's class.
+// Picks the first top-level window of the main window's class, or the main
+// window parked under the program's hidden parking window (which counts as
+// shown: it is in the notification area).
 BOOL CALLBACK FindFrameProc(HWND hwnd, LPARAM lParam) {
     auto* search = reinterpret_cast<FrameSearch*>(lParam);
     char className[64] = {};
     GetClassNameA(hwnd, className, sizeof className);
+    if (std::strcmp(className, kParkingClass) == 0) {
+        if (HWND parked = FindWindowExA(hwnd, nullptr, kFrameClass, nullptr)) {
+            search->found = parked;
+            return FALSE;
+        }
+    }
     if (std::strcmp(className, kFrameClass) != 0 || (search->visibleOnly && !IsWindowVisible(hwnd)))
+        return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
+// Counts the main windows, top-level or parked.
+BOOL CALLBACK CountFramesProc(HWND hwnd, LPARAM lParam) {
+    char className[64] = {};
+    GetClassNameA(hwnd, className, sizeof className);
+    if (std::strcmp(className, kFrameClass) == 0)
+        ++*reinterpret_cast<int*>(lParam);
+    if (std::strcmp(className, kParkingClass) == 0 &&
+        FindWindowExA(hwnd, nullptr, kFrameClass, nullptr))
+        ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
+// "visible normal", "hidden minimized", ... for a window.
+std::string WindowState(HWND hwnd) {
+    std::string state = IsWindowVisible(hwnd) ? "visible" : "hidden";
+    if (IsIconic(hwnd))
+        state += " minimized";
+    else if (IsZoomed(hwnd))
+        state += " maximized";
+    else
+        state += " normal";
+    return state;
+}
+
+// The program's open pop-up menu (a window of the menu class), or null.
+struct MenuSearch {
+    DWORD processId;
+    HWND found;
+};
+BOOL CALLBACK FindMenuProc(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<MenuSearch*>(lParam);
+    char className[64] = {};
+    GetClassNameA(hwnd, className, sizeof className);
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    if (std::strcmp(className, "#32768") != 0 || process != search->processId ||
+        !IsWindowVisible(hwnd))
         return TRUE;
     search->found = hwnd;
     return FALSE;
@@ -158,6 +213,73 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         std::printf("rect: %ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
         return true;
     }
+    if (name == "window") {
+        if (!FindFrame(kDefaultWaitMs, false))
+            return Fail("no Varnello window");
+        std::printf("window: %s\n", WindowState(m_frame).c_str());
+        return true;
+    }
+    if (name == "bars") {
+        // Where the toolbar and the list lie on the screen.
+        if (!NeedFrame())
+            return false;
+        RECT bar = {}, list = {};
+        GetWindowRect(GetDlgItem(m_frame, kToolBarId), &bar);
+        GetWindowRect(ListControl(), &list);
+        std::printf("toolbar: %ld %ld %ld %ld\nlist: %ld %ld %ld %ld\n", bar.left, bar.top,
+                    bar.right, bar.bottom, list.left, list.top, list.right, list.bottom);
+        return true;
+    }
+    if (name == "frames") {
+        int count = 0;
+        EnumWindows(CountFramesProc, reinterpret_cast<LPARAM>(&count));
+        std::printf("frames: %d\n", count);
+        return true;
+    }
+    if (name == "minimize" || name == "maximize") {
+        if (!FindFrame(kDefaultWaitMs, false))
+            return Fail("no Varnello window");
+        WPARAM command = name == "minimize" ? SC_MINIMIZE : SC_MAXIMIZE;
+        return PostMessageA(m_frame, WM_SYSCOMMAND, command, 0) || Fail("cannot post " + name);
+    }
+    if (name == "tray") {
+        if (!need(a) || !FindFrame(kDefaultWaitMs, false))
+            return false;
+        LPARAM message = a == "left-down"     ? WM_LBUTTONDOWN
+                         : a == "left-double" ? WM_LBUTTONDBLCLK
+                         : a == "right-up"    ? WM_RBUTTONUP
+                                              : 0;
+        if (!message)
+            return Fail("tray: left-down, left-double or right-up");
+        return PostMessageA(m_frame, kTrayMessage, kTrayIconId, message) ||
+               Fail("cannot post the tray message");
+    }
+    if (name == "tray-icon") {
+        // The shell answers a change of nothing only for an icon it holds.
+        if (!FindFrame(kDefaultWaitMs, false))
+            return Fail("no Varnello window");
+        NOTIFYICONDATAA data = {};
+        data.cbSize = NOTIFYICONDATAA_V2_SIZE;
+        data.hWnd = m_frame;
+        data.uID = kTrayIconId;
+        std::printf("tray icon: %s\n", Shell_NotifyIconA(NIM_MODIFY, &data) ? "present" : "absent");
+        return true;
+    }
+    if (name == "menu-key") {
+        // Waits for the program's pop-up menu (the icon's menu) and chooses
+        // the item with this access key, through the program's queue.
+        if (!need(a) || a.size() != 1 || !FindFrame(kDefaultWaitMs, false))
+            return Fail("menu-key: one letter, and the program");
+        MenuSearch search{m_processId, nullptr};
+        DWORD start = GetTickCount();
+        while (EnumWindows(FindMenuProc, reinterpret_cast<LPARAM>(&search)), !search.found) {
+            if (GetTickCount() - start > kDefaultWaitMs)
+                return Fail("no menu opened");
+            Sleep(kPollMs);
+        }
+        return PostMessageA(search.found, WM_CHAR, static_cast<unsigned char>(a[0]), 1) ||
+               Fail("cannot post key " + a);
+    }
     if (name == "rows")
         return NeedFrame() && PrintRows();
     if (name == "count") {
@@ -272,8 +394,8 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         return WaitExit(timeout);
     }
     if (name == "sync") {
-        if (!NeedFrame())
-            return false;
+        if (!FindFrame(kDefaultWaitMs, false))
+            return Fail("no Varnello window");
         DWORD_PTR result = 0;
         return SendMessageTimeoutA(m_frame, WM_NULL, 0, 0, SMTO_NORMAL, kSendTimeoutMs, &result) ||
                Fail("the program does not answer");

@@ -1,0 +1,60 @@
+#!/bin/bash
+# One Varnello at a time: two programs started at the same moment give
+# exactly one window; a second start while the window is parked brings it
+# back and ends; a second start with a list (a relative name, as the shell
+# may give it) hands the list to the running program, which asks about its
+# own changes first and then opens it.
+set -u
+. "$(dirname "$0")/lib.sh"
+e2e_init "$@"
+
+convert -size 16x12 xc:red PNG24:a.png || e2e_fail "convert a.png"
+# A list of the image a.png, or of none.
+write_list() {
+  vld_string 'VLD Version 3'
+  vld_int32 0; vld_int32 0; vld_int32 0
+  vld_string 'Stretch'; vld_string ''; vld_int32 0
+  if [ "$1" = 0 ]; then vld_int32 0; return; fi
+  vld_int32 1
+  vld_string "$(e2e_winpath "$E2E_WORK/a.png")"; vld_string 'Tile'; vld_int32 0; vld_int32 1
+}
+write_list 1 >ONE.vld
+mkdir -p lists
+write_list 0 >lists/EMPTY.vld
+
+e2e_step "two starts at the same moment: one window"
+(exec wine "$VARNELLO_EXE" ONE.vld) >first.log 2>&1 </dev/null &
+pa=$!
+(exec wine "$VARNELLO_EXE" ONE.vld) >second.log 2>&1 </dev/null &
+pb=$!
+for i in $(seq 300); do
+  kill -0 $pa 2>/dev/null && kill -0 $pb 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 $pa 2>/dev/null; then E2E_PID=$pa; ended=$pb; else E2E_PID=$pb; ended=$pa; fi
+kill -0 $E2E_PID 2>/dev/null || e2e_fail "both programs ended"
+wait $ended
+expect_eq "exit code of the start that found the other" 1 $?
+inspect wait-window >/dev/null
+expect_eq "main windows" "frames: 1" "$(inspect frames)"
+
+e2e_step "a second start while parked brings the window back and ends"
+inspect minimize
+expect_soon "parked" "window: hidden minimized" window
+timeout 60 wine "$VARNELLO_EXE" >third.log 2>&1 </dev/null
+expect_eq "exit code of the second start" 1 $?
+expect_soon "back" "window: visible normal" window
+expect_eq "main windows" "frames: 1" "$(inspect frames)"
+
+e2e_step "a second start with a list: the save question, then the list opens"
+inspect command 32813  # Apply Random: the list is changed
+inspect wait-title "ONE.vld * - Varnello" >/dev/null
+(cd lists && timeout 60 wine "$VARNELLO_EXE" EMPTY.vld) >fourth.log 2>&1 </dev/null
+expect_eq "exit code of the start with a list" 1 $?
+expect_eq "the question" "static 65535: Save changes to ONE.vld?" \
+  "$(inspect wait-dialog | grep '^static 65535')"
+inspect press No
+inspect wait-title "EMPTY.vld - Varnello" >/dev/null
+expect_eq "rows of the opened list" "count: 0" "$(inspect count)"
+e2e_close
+echo PASS

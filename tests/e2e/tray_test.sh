@@ -1,0 +1,76 @@
+#!/bin/bash
+# The notification area with the real program: minimising parks the window
+# (hidden, the icon stays with the shell), a click on the icon brings it
+# back, Shift+click (Shift held in the X server) changes the wallpaper while
+# the window stays parked, the icon's menu works while parked, and a double
+# click brings the window back. The icon's mouse messages are posted to the
+# window as the shell posts them.
+set -u
+. "$(dirname "$0")/lib.sh"
+e2e_init "$@"
+
+e2e_step "a list of two images"
+convert -size 16x12 xc:red PNG24:a.png || e2e_fail "convert a.png"
+convert -size 12x16 xc:blue PNG24:b.png || e2e_fail "convert b.png"
+{
+  vld_string 'VLD Version 3'
+  vld_int32 0; vld_int32 0; vld_int32 0
+  vld_string 'Stretch'; vld_string ''; vld_int32 0
+  vld_int32 2
+  for f in a.png b.png; do
+    vld_string "$(e2e_winpath "$E2E_WORK/$f")"; vld_string 'Center'; vld_int32 0; vld_int32 1
+  done
+} >LIST.vld
+e2e_start LIST.vld
+expect_eq "icon at start" "tray icon: present" "$(inspect tray-icon)"
+
+# Waits until the Count column of the rows, sorted, reads as expected ("0 1").
+expect_counts() {
+  local i actual
+  for i in $(seq 40); do
+    actual=$(inspect rows | sed -n 's/^row [0-9]*: .*|//p' | sort | tr '\n' ' ' | sed 's/ $//')
+    [ "$actual" = "$1" ] && return 0
+    sleep 0.2
+  done
+  expect_eq "counts" "$1" "$actual"
+}
+
+e2e_step "minimise: parked in the notification area"
+inspect minimize
+expect_soon "parked" "window: hidden minimized" window
+expect_eq "icon while parked" "tray icon: present" "$(inspect tray-icon)"
+expect_eq "one main window" "frames: 1" "$(inspect frames)"
+
+e2e_step "a click on the icon brings it back, not minimised"
+inspect tray left-down
+expect_soon "back" "window: visible normal" window
+
+e2e_step "Shift+click while parked: a random change, the window stays parked"
+inspect minimize
+expect_soon "parked again" "window: hidden minimized" window
+xdotool keydown shift || e2e_fail "xdotool keydown shift"
+inspect_try tray left-down sync >/dev/null
+rc=$?
+xdotool keyup shift
+[ $rc -eq 0 ] || e2e_fail "Shift+click on the icon"
+expect_counts "0 1"
+expect_eq "still parked" "window: hidden minimized" "$(inspect window)"
+expect_eq "title" "title: LIST.vld * - Varnello" "$(inspect title)"
+
+e2e_step "the icon's menu while parked: Apply Random"
+inspect tray right-up menu-key r
+expect_counts "1 1"
+expect_eq "still parked after the menu" "window: hidden minimized" "$(inspect window)"
+
+e2e_step "a double click brings it back"
+inspect tray left-double
+expect_soon "back" "window: visible normal" window
+
+e2e_step "Exit from the icon's menu, parked, with the save question"
+inspect minimize
+expect_soon "parked" "window: hidden minimized" window
+inspect tray right-up menu-key x
+inspect wait-dialog >/dev/null
+inspect press No
+e2e_wait_exit
+echo PASS
