@@ -92,9 +92,10 @@ launch() {
   PID=$!
 }
 fresh_settings() { vi reg-delete "$key" >/dev/null; }
-# Closes the program and waits for it to end.
+# Closes the program without saving and waits for it to end.
 finish() {
-  vi close wait-exit 120000 >/dev/null
+  vi close >/dev/null
+  vi wait-exit 3000 >/dev/null 2>&1 || vi press No wait-exit 120000 >/dev/null 2>&1
   wait "$PID" 2>/dev/null
   PID=
 }
