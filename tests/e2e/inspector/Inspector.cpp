@@ -23,10 +23,13 @@ constexpr UINT kTrayIconId = 142;
 constexpr int kListId = 0xE900;
 constexpr int kToolBarId = 0xE800;
 constexpr DWORD kDefaultWaitMs = 20000;
-constexpr DWORD kPollMs = 50;
 constexpr UINT kSendTimeoutMs = 10000;
 
+// How often the waiting commands look again (the poll command changes it).
+DWORD kPollMs = 50;
+
 struct FrameSearch {
+    const char* className;
     bool visibleOnly;
     HWND found;
 };
@@ -39,12 +42,13 @@ BOOL CALLBACK FindFrameProc(HWND hwnd, LPARAM lParam) {
     char className[64] = {};
     GetClassNameA(hwnd, className, sizeof className);
     if (std::strcmp(className, kParkingClass) == 0) {
-        if (HWND parked = FindWindowExA(hwnd, nullptr, kFrameClass, nullptr)) {
+        if (HWND parked = FindWindowExA(hwnd, nullptr, search->className, nullptr)) {
             search->found = parked;
             return FALSE;
         }
     }
-    if (std::strcmp(className, kFrameClass) != 0 || (search->visibleOnly && !IsWindowVisible(hwnd)))
+    if (std::strcmp(className, search->className) != 0 ||
+        (search->visibleOnly && !IsWindowVisible(hwnd)))
         return TRUE;
     search->found = hwnd;
     return FALSE;
@@ -181,6 +185,31 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         return SetThreadDesktop(desktop) ||
                Fail("cannot move to desktop " + a + ", error " + std::to_string(GetLastError()));
     }
+    if (name == "frame-class") {
+        // Another program's main window, such as a benchmark's floor.
+        return need(m_frameClass);
+    }
+    if (name == "poll") {
+        if (!need(a))
+            return false;
+        kPollMs = static_cast<DWORD>(std::strtoul(a.c_str(), nullptr, 10));
+        return true;
+    }
+    if (name == "mark") {
+        QueryPerformanceCounter(&m_mark);
+        return true;
+    }
+    if (name == "elapsed") {
+        if (!need(a))
+            return false;
+        LARGE_INTEGER now, frequency;
+        QueryPerformanceCounter(&now);
+        QueryPerformanceFrequency(&frequency);
+        std::printf("%s %.1f ms\n", a.c_str(),
+                    1000.0 * static_cast<double>(now.QuadPart - m_mark.QuadPart) /
+                        static_cast<double>(frequency.QuadPart));
+        return true;
+    }
     if (name == "wait-window") {
         DWORD timeout = TakeTimeout(args, pos, kDefaultWaitMs);
         return FindFrame(timeout, true) || Fail("no visible Varnello window");
@@ -305,6 +334,24 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
     }
     if (name == "selection")
         return NeedFrame() && PrintSelection();
+    if (name == "wait-selected") {
+        if (!need(a) || !NeedFrame())
+            return false;
+        DWORD timeout = TakeTimeout(args, pos, kDefaultWaitMs);
+        int wanted = std::atoi(a.c_str());
+        HWND list = ListControl();
+        auto selected = [list] {
+            return static_cast<int>(SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0));
+        };
+        DWORD start = GetTickCount();
+        while (selected() != wanted) {
+            if (GetTickCount() - start > timeout)
+                return Fail(std::to_string(selected()) + " rows selected, expected " + a);
+            Sleep(kPollMs);
+        }
+        std::printf("selected count: %d\n", wanted);
+        return true;
+    }
     if (name == "select") {
         if (!need(a) || !NeedFrame())
             return false;
@@ -313,6 +360,25 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
     }
     if (name == "header")
         return NeedFrame() && PrintHeader();
+    if (name == "wait-arrow") {
+        // Until the column's header shows the sort arrow (up or down).
+        if (!need(a) || !need(b) || !NeedFrame())
+            return false;
+        DWORD timeout = TakeTimeout(args, pos, kDefaultWaitMs);
+        int column = std::atoi(a.c_str());
+        int image = b == "up" ? 1 : 0;
+        CListViewProbe list(ListControl());
+        DWORD start = GetTickCount();
+        for (;;) {
+            std::vector<CListViewProbe::Column> columns = list.Columns();
+            if (column < static_cast<int>(columns.size()) && (columns[column].format & HDF_IMAGE) &&
+                columns[column].image == image)
+                return true;
+            if (GetTickCount() - start > timeout)
+                return Fail("column " + a + " shows no " + b + " arrow");
+            Sleep(kPollMs);
+        }
+    }
     if (name == "column-point" || name == "row-point") {
         if (!need(a) || !NeedFrame())
             return false;
@@ -384,6 +450,15 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         WPARAM id = static_cast<WPARAM>(std::strtoul(a.c_str(), nullptr, 0));
         return PostMessageA(m_frame, WM_COMMAND, id, 0) || Fail("cannot post command " + a);
     }
+    if (name == "send-command") {
+        // Sends WM_COMMAND and returns once the program has run the command.
+        if (!need(a) || !NeedFrame())
+            return false;
+        WPARAM id = static_cast<WPARAM>(std::strtoul(a.c_str(), nullptr, 0));
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutA(m_frame, WM_COMMAND, id, 0, SMTO_NORMAL, 600000, &result) ||
+               Fail("the program does not answer command " + a);
+    }
     if (name == "close") {
         if (!FindFrame(kDefaultWaitMs, false))
             return Fail("no Varnello window");
@@ -431,7 +506,7 @@ bool CInspector::FindFrame(DWORD timeoutMs, bool visibleOnly) {
         return true;
     DWORD start = GetTickCount();
     for (;;) {
-        FrameSearch search{visibleOnly, nullptr};
+        FrameSearch search{m_frameClass.c_str(), visibleOnly, nullptr};
         EnumWindows(FindFrameProc, reinterpret_cast<LPARAM>(&search));
         if (search.found) {
             m_frame = search.found;

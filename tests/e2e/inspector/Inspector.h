@@ -39,6 +39,8 @@ private:
     bool SendKey(const std::string& keys);
     bool WaitExit(DWORD timeoutMs);
 
+    std::string m_frameClass = "VarnelloFrame";  // the main window's class
+    LARGE_INTEGER m_mark = {};                   // set by the mark command
     HWND m_frame = nullptr;
     DWORD m_processId = 0;
     HANDLE m_process = nullptr;
