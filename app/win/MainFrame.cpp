@@ -164,8 +164,13 @@ int CMainFrame::OnCreate(CREATESTRUCTA* create) {
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY), IMAGE_ICON, 16, 16, 0));
     CApplication* app = CApplication::Get();
     std::string tooltip = app ? app->AppTitle() : std::string("Varnello");
+    // A shell that is not ready to take the icon yet (a start at log-on,
+    // before the taskbar exists) does not stop the program: the icon is
+    // added when the taskbar announces itself. Only a system without a
+    // notification area fails the creation.
     if (!m_TrayIcon.CreateTrayIcon(GetHwnd(), WM_TRAY_NOTIFY, tooltip.c_str(), m_hTrayIcon,
-                                   IDR_TRAY_MENU))
+                                   IDR_TRAY_MENU) &&
+        !m_TrayIcon.IsReaddPending())
         return -1;
 
     // 6. The toolbar docks on any side; it starts at the top.

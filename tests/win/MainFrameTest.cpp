@@ -88,6 +88,35 @@ TEST_F(MainFrameTest, TrayIconIsAddedAgainWhenTheShellAsks) {
     EXPECT_FALSE(ShellIcon(frame, NIM_MODIFY));
 }
 
+// A shell that refuses the icon at start (the taskbar not there yet) does
+// not stop the program; the icon comes once the taskbar announces itself.
+// The refusing taskbar is a window of the taskbar's class made here, which
+// the shell's icon call finds before the real one.
+LRESULT CALLBACK RefusingTaskbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return message == WM_COPYDATA ? FALSE : DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+TEST_F(MainFrameTest, StartsWhenTheShellRefusesTheIconAndAddsItLater) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = RefusingTaskbarProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "Shell_TrayWnd";
+    RegisterClassA(&wc);
+    HWND refusing = CreateWindowExA(0, "Shell_TrayWnd", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr,
+                                    nullptr, wc.hInstance, nullptr);
+    ASSERT_TRUE(refusing);
+    ASSERT_TRUE(StartApp());
+    CSystemTray& tray = Main()->TrayIcon();
+    EXPECT_TRUE(tray.IsReaddPending());
+    EXPECT_FALSE(tray.IsIconShown());
+
+    DestroyWindow(refusing);
+    UnregisterClassA("Shell_TrayWnd", wc.hInstance);
+    SendMessageA(tray.GetHwnd(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(tray.IsIconShown());
+    EXPECT_TRUE(ShellIcon(Frame(), NIM_MODIFY));
+}
+
 // Restore All is disabled at start; the desktop commands take turns, also
 // from the tray menu's enabling (the same rules), while the window is parked.
 TEST_F(MainFrameTest, DesktopCommandsTakeTurnsWhileTheWindowIsParked) {
