@@ -17,13 +17,10 @@ int CWallpaperRows::InsertRow(int index, const std::string& text0, const std::st
                               std::unique_ptr<CWallpaperItem> item) {
     if (!item)
         return -1;
-    int row = m_store.InsertRow(index, text0);
+    int row = m_store.InsertRowWithItem(index, text0, text1, item.get());
     if (row < 0)
         return -1;
-    m_store.SetText(row, 1, text1);
-    m_store.SetText(row, 2, item->GetPosition());
-    m_store.SetText(row, 3, DecimalText(item->GetCount()));
-    m_store.SetItem(row, item.release());
+    item.release();  // the row owns it now
     IndexAdd(text0, text1);
     return row;
 }
