@@ -86,12 +86,12 @@ int CListControlRows::InsertRowWithItem(int index, const std::string& text0,
     if (index > count)
         index = count;
     Row row;
-    row.item = item;
+    row.SetItem(item);
     if (!item || text0 != ItemText(item, 0) || text1 != ItemText(item, 1)) {
-        row.texts = std::make_unique<OwnTexts>();
-        row.texts->mask = 3;
-        row.texts->text[0] = text0;
-        row.texts->text[1] = text1;
+        OwnTexts& texts = row.MakeTexts();
+        texts.mask = 3;
+        texts.text[0] = text0;
+        texts.text[1] = text1;
         DropTextsTheItemGives(row);
     }
     if (index == count) {
@@ -118,10 +118,9 @@ void CListControlRows::SetText(int row, int column, const std::string& text) {
     if (!Valid(row) || column < 0 || column > 3)
         return;
     Row& r = m_rows[static_cast<std::size_t>(row)];
-    if (!r.texts)
-        r.texts = std::make_unique<OwnTexts>();
-    r.texts->mask |= 1u << column;
-    r.texts->text[column] = text;
+    OwnTexts& texts = r.MakeTexts();
+    texts.mask |= 1u << column;
+    texts.text[column] = text;
     DropTextsTheItemGives(r);
     RedrawRow(row);
 }
@@ -130,9 +129,10 @@ std::string CListControlRows::GetText(int row, int column) const {
     if (!Valid(row) || column < 0 || column > 3)
         return std::string();
     const Row& r = m_rows[static_cast<std::size_t>(row)];
-    if (r.texts && (r.texts->mask & (1u << column)))
-        return r.texts->text[column];
-    return ItemText(r.item, column);
+    const OwnTexts* texts = r.Texts();
+    if (texts && (texts->mask & (1u << column)))
+        return texts->text[column];
+    return ItemText(r.Item(), column);
 }
 
 // The row shows the new item's texts from now on. The former item is not
@@ -141,13 +141,13 @@ void CListControlRows::SetItem(int row, CWallpaperItem* item) {
     if (!Valid(row))
         return;
     Row& r = m_rows[static_cast<std::size_t>(row)];
-    r.item = item;
+    r.SetItem(item);
     DropTextsTheItemGives(r);
     RedrawRow(row);
 }
 
 CWallpaperItem* CListControlRows::GetItem(int row) const {
-    return Valid(row) ? m_rows[static_cast<std::size_t>(row)].item : nullptr;
+    return Valid(row) ? m_rows[static_cast<std::size_t>(row)].Item() : nullptr;
 }
 
 // The control deletes the row first: it moves the states of the rows after
@@ -186,7 +186,9 @@ int CListControlRows::NextSelected(int after) const {
                                          MAKELPARAM(LVNI_SELECTED, 0)));
 }
 
-// A change of every row's state is made without redrawing row by row.
+// A change of the state of every row of a long list is made without
+// redrawing row by row. Stopping and restarting the redrawing costs more
+// than a few rows' redrawing, so a short list is left as it is.
 void CListControlRows::SetRowState(int row, unsigned state, unsigned mask) {
     if (!m_hList)
         return;
@@ -194,11 +196,12 @@ void CListControlRows::SetRowState(int row, unsigned state, unsigned mask) {
     LVITEMA item = {};
     item.state = state;
     item.stateMask = mask;
-    if (row == -1)
+    const bool batch = row == -1 && m_rows.size() > kManyRows;
+    if (batch)
         BeginBatch();
     SendMessageA(m_hList, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                  reinterpret_cast<LPARAM>(&item));
-    if (row == -1)
+    if (batch)
         EndBatch();
 }
 
@@ -227,8 +230,8 @@ void CListControlRows::SortRows(RowCompareFn compare, std::intptr_t param) {
     std::vector<int> order(static_cast<std::size_t>(count));
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return compare(m_rows[static_cast<std::size_t>(a)].item,
-                       m_rows[static_cast<std::size_t>(b)].item, param) < 0;
+        return compare(m_rows[static_cast<std::size_t>(a)].Item(),
+                       m_rows[static_cast<std::size_t>(b)].Item(), param) < 0;
     });
     std::vector<Row> sorted(static_cast<std::size_t>(count));
     std::vector<int> newIndex(static_cast<std::size_t>(count));
@@ -250,6 +253,10 @@ void CListControlRows::BeginBatch() {
 void CListControlRows::EndBatch() {
     if (m_nBatch == 0 || --m_nBatch > 0 || !m_hList)
         return;
+    // A batch of new rows may leave the row array with room to spare.
+    std::size_t spare = m_rows.capacity() - m_rows.size();
+    if (spare > m_rows.size() / 4 && spare * sizeof(Row) > 65536)
+        m_rows.shrink_to_fit();
     ShowRowCount();
     SendMessageA(m_hList, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(m_hList, nullptr, TRUE);
@@ -307,19 +314,62 @@ std::string CListControlRows::ItemText(const CWallpaperItem* item, int column) {
 }
 
 void CListControlRows::DropTextsTheItemGives(Row& row) {
-    if (!row.texts || !row.item)
+    OwnTexts* texts = row.Texts();
+    if (!texts || !texts->item)
         return;
     for (int column = 0; column < 4; ++column) {
         unsigned bit = 1u << column;
         // The position and count always come from the item.
-        if ((row.texts->mask & bit) &&
-            (column >= 2 || row.texts->text[column] == ItemText(row.item, column))) {
-            row.texts->mask &= ~bit;
-            row.texts->text[column].clear();
+        if ((texts->mask & bit) &&
+            (column >= 2 || texts->text[column] == ItemText(texts->item, column))) {
+            texts->mask &= ~bit;
+            texts->text[column].clear();
         }
     }
-    if (row.texts->mask == 0)
-        row.texts.reset();
+    if (texts->mask == 0)
+        row.DropTexts();
+}
+
+CListControlRows::Row& CListControlRows::Row::operator=(Row&& other) noexcept {
+    if (this != &other) {
+        delete Texts();
+        m_value = other.m_value;
+        other.m_value = 0;
+    }
+    return *this;
+}
+
+CWallpaperItem* CListControlRows::Row::Item() const {
+    const OwnTexts* texts = Texts();
+    return texts ? texts->item : reinterpret_cast<CWallpaperItem*>(m_value);
+}
+
+void CListControlRows::Row::SetItem(CWallpaperItem* item) {
+    if (OwnTexts* texts = Texts())
+        texts->item = item;
+    else
+        m_value = reinterpret_cast<std::uintptr_t>(item);
+}
+
+CListControlRows::OwnTexts* CListControlRows::Row::Texts() const {
+    return (m_value & 1) ? reinterpret_cast<OwnTexts*>(m_value & ~static_cast<std::uintptr_t>(1))
+                         : nullptr;
+}
+
+CListControlRows::OwnTexts& CListControlRows::Row::MakeTexts() {
+    if (!Texts()) {
+        auto* texts = new OwnTexts;
+        texts->item = reinterpret_cast<CWallpaperItem*>(m_value);
+        m_value = reinterpret_cast<std::uintptr_t>(texts) | 1;
+    }
+    return *Texts();
+}
+
+void CListControlRows::Row::DropTexts() {
+    if (OwnTexts* texts = Texts()) {
+        m_value = reinterpret_cast<std::uintptr_t>(texts->item);
+        delete texts;
+    }
 }
 
 void CListControlRows::ShowRowCount() const {
@@ -387,7 +437,9 @@ void CListControlRows::MoveStates(const States& before, const std::vector<int>& 
         return;
 
     ++m_nMovingStates;
-    BeginBatch();
+    const bool batch = clear.size() + select.size() > kManyRows;
+    if (batch)
+        BeginBatch();
     LVITEMA item = {};
     item.stateMask = LVIS_SELECTED;
     for (int row : clear) {
@@ -416,6 +468,7 @@ void CListControlRows::MoveStates(const States& before, const std::vector<int>& 
             SendMessageA(m_hList, LVM_SCROLL, 0, -scrolled * (rect.bottom - rect.top));
     }
     SendMessageA(m_hList, LVM_SETSELECTIONMARK, 0, moved(before.anchor));
-    EndBatch();
+    if (batch)
+        EndBatch();
     --m_nMovingStates;
 }

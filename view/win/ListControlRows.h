@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <memory>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -59,15 +59,30 @@ public:
     bool MovingStates() const { return m_nMovingStates > 0; }
 
 private:
-    // Texts of a row that its item does not give; bit c of mask set when
-    // column c has one.
+    // Texts of a row that its item does not give, held with the row's item;
+    // bit c of mask set when column c has one.
     struct OwnTexts {
+        CWallpaperItem* item = nullptr;
         unsigned mask = 0;
         std::string text[4];
     };
-    struct Row {
-        CWallpaperItem* item = nullptr;
-        std::unique_ptr<OwnTexts> texts;
+    // One row in eight bytes: its item pointer, or, for the rare row that
+    // keeps texts of its own, a pointer to them with the lowest bit set.
+    class Row {
+    public:
+        Row() = default;
+        Row(Row&& other) noexcept : m_value(other.m_value) { other.m_value = 0; }
+        Row& operator=(Row&& other) noexcept;
+        ~Row() { delete Texts(); }
+        CWallpaperItem* Item() const;
+        void SetItem(CWallpaperItem* item);
+        // The row's own texts, or null.
+        OwnTexts* Texts() const;
+        OwnTexts& MakeTexts();
+        void DropTexts();
+
+    private:
+        std::uintptr_t m_value = 0;
     };
     // The selected rows, the focused row and the selection's anchor.
     struct States {
@@ -75,6 +90,9 @@ private:
         int focused = -1;
         int anchor = -1;
     };
+
+    // Changes of more rows than this are made with the redrawing stopped.
+    static constexpr std::size_t kManyRows = 256;
 
     bool Valid(int row) const { return row >= 0 && row < static_cast<int>(m_rows.size()); }
     // The text column c of the row shows when it keeps none of its own.
