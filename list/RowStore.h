@@ -26,6 +26,12 @@ public:
     // Inserts a row at index (rows after it move down) with its column 0 text;
     // returns the new row's index, or -1 on failure.
     virtual int InsertRow(int index, const std::string& text0) = 0;
+    // Inserts a row at index with its column 0 and 1 texts, the item's
+    // position and count as columns 2 and 3, and the item attached; returns
+    // the new row's index, or -1 on failure (the item is not attached). The
+    // store does all of it in one step where it can.
+    virtual int InsertRowWithItem(int index, const std::string& text0, const std::string& text1,
+                                  CWallpaperItem* item);
     virtual void SetText(int row, int column, const std::string& text) = 0;
     virtual std::string GetText(int row, int column) const = 0;
     virtual void SetItem(int row, CWallpaperItem* item) = 0;

@@ -1,19 +1,27 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 
 // One entry of a wallpaper list: the image file, the position it is laid on
 // the desktop with, how often it has been applied, and whether it is still
 // waiting for its turn in the current cycle of random picks.
+//
+// A list may hold a hundred thousand items, so an item keeps its path in a
+// block of exactly its length and shares the three position names every
+// item uses; any other name read from a file is an item's own.
 class CWallpaperItem {
 public:
-    CWallpaperItem(std::string path, std::string position, std::int32_t count,
+    CWallpaperItem(const std::string& path, const std::string& position, std::int32_t count,
                    std::int32_t randomPending);
+    CWallpaperItem(const CWallpaperItem& other);
+    CWallpaperItem& operator=(const CWallpaperItem& other);
+    ~CWallpaperItem();
 
-    const std::string& GetPath() const { return m_strPath; }
-    void SetPath(const std::string& path) { m_strPath = path; }
-    const std::string& GetPosition() const { return m_strPosition; }
-    void SetPosition(const std::string& position) { m_strPosition = position; }
+    std::string GetPath() const { return std::string(m_pPath.get(), m_nPathLength); }
+    void SetPath(const std::string& path);
+    const std::string& GetPosition() const { return *m_pPosition; }
+    void SetPosition(const std::string& position);
     std::int32_t GetCount() const { return m_nCount; }
     void SetCount(std::int32_t count) { m_nCount = count; }
     std::int32_t GetRandomPending() const { return m_bRandomPending; }
@@ -24,8 +32,12 @@ public:
     std::string GetFolder() const;
 
 private:
-    std::string m_strPath;
-    std::string m_strPosition;
+    // Drops a position name of the item's own.
+    void ReleasePosition();
+
+    std::unique_ptr<char[]> m_pPath;
+    std::uint32_t m_nPathLength = 0;
     std::int32_t m_nCount;
     std::int32_t m_bRandomPending;
+    const std::string* m_pPosition = nullptr;  // a shared name, or one of the item's own
 };

@@ -17,13 +17,10 @@ int CWallpaperRows::InsertRow(int index, const std::string& text0, const std::st
                               std::unique_ptr<CWallpaperItem> item) {
     if (!item)
         return -1;
-    int row = m_store.InsertRow(index, text0);
+    int row = m_store.InsertRowWithItem(index, text0, text1, item.get());
     if (row < 0)
         return -1;
-    m_store.SetText(row, 1, text1);
-    m_store.SetText(row, 2, item->GetPosition());
-    m_store.SetText(row, 3, DecimalText(item->GetCount()));
-    m_store.SetItem(row, item.release());
+    item.release();  // the row owns it now
     IndexAdd(text0, text1);
     return row;
 }
@@ -54,7 +51,7 @@ void CWallpaperRows::RemoveRow(int row) {
 
 // Frees every row's item, then deletes all rows in one request.
 void CWallpaperRows::DeleteAllRows() {
-    m_index.clear();
+    m_index.Clear();
     int count = Count();
     if (count == 0)
         return;
@@ -69,7 +66,7 @@ void CWallpaperRows::DeleteAllRows() {
 
 // True when a row shows the path's file name and folder, compared exactly.
 bool CWallpaperRows::IsInList(const std::string& path) const {
-    return m_index.count(IndexKey(FileNamePart(path), FolderPart(path))) != 0;
+    return m_index.Contains(TextPairKey(FileNamePart(path), FolderPart(path)));
 }
 
 // Gives every selected row the position, in the item and in column 2.
@@ -115,25 +112,17 @@ int CWallpaperRows::ResetSelectedCounts() {
 
 // Indexes the column 0 and 1 texts of every row anew.
 void CWallpaperRows::RebuildIndex() {
-    m_index.clear();
+    m_index.Clear();
     for (int row = 0; row < Count(); ++row)
         IndexAdd(m_store.GetText(row, 0), m_store.GetText(row, 1));
 }
 
-// The index key of a pair of texts: the length of the first in front keeps
-// any two different pairs apart.
-std::string CWallpaperRows::IndexKey(const std::string& text0, const std::string& text1) {
-    return std::to_string(text0.size()) + ':' + text0 + text1;
-}
-
 // Counts one more row with these texts.
 void CWallpaperRows::IndexAdd(const std::string& text0, const std::string& text1) {
-    ++m_index[IndexKey(text0, text1)];
+    m_index.Add(TextPairKey(text0, text1));
 }
 
-// Counts one row less with these texts; the key goes when none is left.
+// Counts one row less with these texts.
 void CWallpaperRows::IndexRemove(const std::string& text0, const std::string& text1) {
-    auto found = m_index.find(IndexKey(text0, text1));
-    if (found != m_index.end() && --found->second <= 0)
-        m_index.erase(found);
+    m_index.Remove(TextPairKey(text0, text1));
 }

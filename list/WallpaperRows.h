@@ -1,8 +1,8 @@
 #pragma once
 #include <memory>
 #include <string>
-#include <unordered_map>
 
+#include "list/KeyMultiset.h"
 #include "list/RowStore.h"
 
 class CWallpaperItem;
@@ -10,7 +10,9 @@ class CWallpaperItem;
 // The list operations on the rows of a wallpaper list. Each row owns the
 // item attached to it: rows are added and removed only through this class,
 // which creates and frees the items and keeps an index of the (file name,
-// folder) texts so that the duplicate test does not scan every row.
+// folder) texts so that the duplicate test does not scan every row. The
+// index holds a 64-bit key for each row's pair of texts (TextPairKey), not
+// the texts: ten to twenty bytes a row.
 class CWallpaperRows {
 public:
     explicit CWallpaperRows(IRowStore& store);
@@ -53,10 +55,9 @@ public:
     void RebuildIndex();
 
 private:
-    static std::string IndexKey(const std::string& text0, const std::string& text1);
     void IndexAdd(const std::string& text0, const std::string& text1);
     void IndexRemove(const std::string& text0, const std::string& text1);
 
     IRowStore& m_store;
-    std::unordered_map<std::string, int> m_index;  // key -> number of rows with it
+    CKeyMultiset m_index;  // one key for each row
 };

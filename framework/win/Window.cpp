@@ -1,8 +1,25 @@
 #include "framework/win/Window.h"
 
+#include <mutex>
+#include <unordered_map>
+
 namespace {
-// The window property that holds the window object of a subclassed control.
-const char kObjectProperty[] = "CWindow.Object";
+
+// The window objects by handle. Every message a window object receives
+// looks its object up here: a window property would cost a trip to the
+// window server per message under Wine, and a control sends its parent a
+// notification for every row it changes. Kept for the life of the process,
+// so that window objects destroyed during static clean-up still find it.
+struct ObjectTable {
+    std::mutex lock;
+    std::unordered_map<HWND, CWindow*> objects;
+};
+
+ObjectTable& Objects() {
+    static ObjectTable* table = new ObjectTable;
+    return *table;
+}
+
 }  // namespace
 
 CWindow::~CWindow() {
@@ -55,7 +72,12 @@ void CWindow::Destroy() {
 }
 
 CWindow* CWindow::FromHandle(HWND hwnd) {
-    return hwnd ? static_cast<CWindow*>(GetPropA(hwnd, kObjectProperty)) : nullptr;
+    if (!hwnd)
+        return nullptr;
+    ObjectTable& table = Objects();
+    std::lock_guard<std::mutex> guard(table.lock);
+    auto found = table.objects.find(hwnd);
+    return found != table.objects.end() ? found->second : nullptr;
 }
 
 LRESULT CWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -70,7 +92,9 @@ LRESULT CWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CWindow::Attach(HWND hwnd) {
     m_hWnd = hwnd;
-    SetPropA(hwnd, kObjectProperty, this);
+    ObjectTable& table = Objects();
+    std::lock_guard<std::mutex> guard(table.lock);
+    table.objects[hwnd] = this;
 }
 
 void CWindow::Detach() {
@@ -80,7 +104,13 @@ void CWindow::Detach() {
         SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pPrevProc));
         m_pPrevProc = nullptr;
     }
-    RemovePropA(m_hWnd, kObjectProperty);
+    {
+        ObjectTable& table = Objects();
+        std::lock_guard<std::mutex> guard(table.lock);
+        auto found = table.objects.find(m_hWnd);
+        if (found != table.objects.end() && found->second == this)
+            table.objects.erase(found);
+    }
     m_hWnd = nullptr;
 }
 

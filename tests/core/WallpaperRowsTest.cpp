@@ -215,6 +215,33 @@ TEST_F(WallpaperRows, ResetSelectedCounts) {
     EXPECT_EQ(rows.Item(1)->GetRandomPending(), 1);
 }
 
+// An item keeps its path in a block of its own and shares the three
+// position names the program gives; copies stand on their own, whatever
+// names they are given afterwards.
+TEST(WallpaperItem, CopiesKeepTheirOwnPathAndPosition) {
+    CWallpaperItem a("C:\\Pics\\a.jpg", "Centre", 3, 1);  // a name read from a file
+    CWallpaperItem b = a;
+    b.SetPosition("Tile");
+    b.SetPath("D:\\b.png");
+    EXPECT_EQ(a.GetPosition(), "Centre");
+    EXPECT_EQ(a.GetPath(), "C:\\Pics\\a.jpg");
+    EXPECT_EQ(a.GetFileName(), "a.jpg");
+    EXPECT_EQ(b.GetFolder(), "D:");
+    a = b;
+    b.SetPosition("Sideways");
+    EXPECT_EQ(a.GetPosition(), "Tile");
+    EXPECT_EQ(a.GetPath(), "D:\\b.png");
+    const CWallpaperItem& same = a;
+    a = same;
+    EXPECT_EQ(a.GetPosition(), "Tile");
+    CWallpaperItem c(std::string("x\0y", 3), "", -1, 0);
+    EXPECT_EQ(c.GetPath(), std::string("x\0y", 3));
+    EXPECT_EQ(c.GetPosition(), "");
+    c.SetPath("");
+    EXPECT_EQ(c.GetPath(), "");
+    EXPECT_EQ(c.GetCount(), -1);
+}
+
 TEST(ListSettings, FreshValues) {
     CListSettings settings;
     EXPECT_EQ(settings.GetDefaultPosition(), "Stretch");

@@ -78,6 +78,16 @@ e2e_key ctrl+a
 expect_soon "selection" "selected: 0 1 2
 focused: -1" selection
 
+e2e_step "a selected, focused row keeps both when the rows are sorted"
+inspect select 0 >/dev/null  # Banana.jpg, count 300
+e2e_click_column 3
+expect_soon "Banana.jpg last in the ascending order, still selected and focused" "selected: 2
+focused: 2" selection
+expect_eq "its texts moved with it" "Banana.jpg" "$(inspect rows | sed -n 's/^row 2: \([^|]*\)|.*/\1/p')"
+e2e_click_column 3
+expect_soon "back at the top" "selected: 0
+focused: 0" selection
+
 e2e_step "Ctrl+S writes the new order; closing asks nothing"
 e2e_key ctrl+s
 wait_file "re-sorted list saved" by-count-down.vld LIST.vld

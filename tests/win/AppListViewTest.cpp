@@ -6,6 +6,7 @@
 #include "AppFixture.h"
 
 #include <algorithm>
+#include <map>
 
 #include "res/resource.h"
 #include "view/SortOrder.h"
@@ -346,4 +347,113 @@ TEST_F(ListWindow, CommandLineListKeepsItsSavedOrderUntilTheNextOpen) {
     Command(ID_FILE_OPEN);
     EXPECT_EQ(FileNameColumn(), "a.jpg,B.jpg,c.jpg,d.png");
     EXPECT_EQ(Arrows(), "1,-1,-1,-1");
+}
+
+// ---- Large lists ----
+
+namespace {
+
+// Counts the notifications the list control sends the main window, and the
+// messages it receives, while it lives.
+class CListNotifications {
+public:
+    explicit CListNotifications(HWND list) : m_hList(list) {
+        s_self = this;
+        m_hook = SetWindowsHookExA(WH_CALLWNDPROC, Proc, nullptr, GetCurrentThreadId());
+    }
+    ~CListNotifications() {
+        UnhookWindowsHookEx(m_hook);
+        s_self = nullptr;
+    }
+    int Count(UINT code) const {
+        auto found = m_counts.find(code);
+        return found == m_counts.end() ? 0 : found->second;
+    }
+    // The messages of this kind the list control received.
+    int Received(UINT message) const {
+        auto found = m_received.find(message);
+        return found == m_received.end() ? 0 : found->second;
+    }
+    void Clear() {
+        m_counts.clear();
+        m_received.clear();
+        changedItems.clear();
+    }
+    std::vector<int> changedItems;  // the item of each LVN_ITEMCHANGED
+
+private:
+    static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam) {
+        auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && s_self && call->hwnd == s_self->m_hList)
+            ++s_self->m_received[call->message];
+        if (code == HC_ACTION && s_self && call->message == WM_NOTIFY) {
+            auto* header = reinterpret_cast<const NMHDR*>(call->lParam);
+            if (header->hwndFrom == s_self->m_hList) {
+                ++s_self->m_counts[header->code];
+                if (header->code == LVN_ITEMCHANGED)
+                    s_self->changedItems.push_back(
+                        reinterpret_cast<const NMLISTVIEW*>(header)->iItem);
+            }
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static CListNotifications* s_self;
+    HWND m_hList;
+    HHOOK m_hook = nullptr;
+    std::map<UINT, int> m_counts;
+    std::map<UINT, int> m_received;
+};
+CListNotifications* CListNotifications::s_self = nullptr;
+
+}  // namespace
+
+// Opening, selecting all, sorting and removing 3,000 rows ask the list
+// control for nothing row by row: it asks only for the texts of the rows it
+// shows, selecting every row is one change for all, a sort with every row
+// selected moves nothing, and removing them all reports no row.
+TEST_F(ListWindow, LargeListsCostTheControlNothingPerRow) {
+    std::vector<FileItem> items;
+    for (int i = 0; i < 3000; ++i)
+        items.push_back({"C:\\Pictures\\Album " + std::to_string(i / 100) + "\\Photo_" +
+                             std::to_string(100000 + i) + ".jpg",
+                         "Stretch", i % 7, 1});
+    ASSERT_TRUE(WriteBytes(m_temp.File("BIG.vld"), V3File(items)));
+    ASSERT_TRUE(StartApp());
+    CListNotifications notes(List());
+    AnswerDialog(m_temp.File("BIG.vld"));
+    Command(ID_FILE_OPEN);
+    UpdateWindow(Frame());
+    Idle();
+    ASSERT_EQ(RowCount(), 3000);
+    EXPECT_EQ(StatusCountText(), "\t\t3000 Wallpaper Files");
+    EXPECT_EQ(RowText(2999, 0), "Photo_102999.jpg");
+    const int page = static_cast<int>(SendMessageA(List(), LVM_GETCOUNTPERPAGE, 0, 0)) + 1;
+    EXPECT_EQ(
+        notes.Count(LVN_ITEMCHANGING) + notes.Count(LVN_ITEMCHANGED) + notes.Count(LVN_INSERTITEM),
+        0);
+    EXPECT_LE(notes.Count(LVN_GETDISPINFOA) + notes.Count(LVN_GETDISPINFOW), 3 * 4 * page)
+        << "texts asked for rows that are not shown";
+    EXPECT_LE(notes.Received(LVM_SETITEMCOUNT) + notes.Received(LVM_INSERTITEMA) +
+                  notes.Received(LVM_SETITEMTEXTA) + notes.Received(LVM_SETITEMA),
+              2)
+        << "the rows were handed to the control one by one";
+
+    notes.Clear();
+    Command(ID_SELECT_ALL);
+    EXPECT_EQ(SelectedCount(), 3000);
+    EXPECT_EQ(notes.changedItems, std::vector<int>{-1});
+
+    notes.Clear();
+    HeaderClick(3, false);
+    EXPECT_EQ(RowText(0, 3), "0");
+    EXPECT_EQ(RowText(2999, 3), "6");
+    EXPECT_EQ(SelectedCount(), 3000);
+    EXPECT_TRUE(notes.changedItems.empty());
+
+    notes.Clear();
+    m_prompter.Answer(mb::kIdYes);
+    Command(ID_REMOVE_ALL);
+    EXPECT_EQ(RowCount(), 0);
+    EXPECT_EQ(notes.Count(LVN_DELETEITEM) + notes.Count(LVN_ITEMCHANGED), 0);
 }

@@ -23,7 +23,8 @@ using test_registry::TypedValue;
 namespace {
 
 // Command and timer ids as the menus and the program's users know them.
-constexpr UINT kOptions = 32793, kListSettings = 32783, kRecycle = 32775, kAbout = 57664;
+constexpr UINT kOptions = 32793, kListSettings = 32783, kRecycle = 32775, kAbout = 57664,
+               kSelectAll = 32812;
 constexpr UINT_PTR kChangeTimer = 1246;
 const char* const kKey = test_registry::kProgramKey;
 
@@ -69,6 +70,20 @@ protected:
         return std::to_string(r.left) + "," + std::to_string(r.top);
     }
     bool TimerRunning() { return KillTimer(List(), kChangeTimer) != FALSE; }
+    // A click with the left button on a row (-1: below the last row), with
+    // the keys held (MK_SHIFT, MK_CONTROL).
+    void ClickRow(int row, WPARAM keys = 0) {
+        RECT rect = {};
+        rect.left = LVIR_LABEL;
+        int at = row < 0 ? RowCount() - 1 : row;
+        ASSERT_TRUE(SendMessageA(List(), LVM_GETITEMRECT, static_cast<WPARAM>(at),
+                                 reinterpret_cast<LPARAM>(&rect)));
+        int y = row < 0 ? rect.bottom + 3 * (rect.bottom - rect.top) : (rect.top + rect.bottom) / 2;
+        LPARAM point = MAKELPARAM(rect.left + 4, y);
+        SendMessageA(List(), WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
+        SendMessageA(List(), WM_LBUTTONUP, keys, point);
+        Idle();
+    }
 
     test_images::CGdiplusSession m_gdiplus;
     CTempFolder m_program;
@@ -147,6 +162,49 @@ TEST_F(AppTools, PreviewShowsFollowsAndRemembers) {
     Idle();
     EXPECT_EQ(Preview(), nullptr);
     EXPECT_EQ(TypedValue(kKey, "Preview X"), "dword:" + std::to_string(work.left));
+}
+
+// The list reports a range chosen with Shift (LVN_ODSTATECHANGED) and a
+// change of every row at once (Select All, a click that leaves no row
+// selected: item -1) in one notification each; the preview follows them as
+// it follows the change of a single row.
+TEST_F(AppTools, PreviewFollowsRangesAndWholeListChanges) {
+    const int widths[] = {4, 8, 10, 12};
+    std::vector<FileItem> items;
+    for (int i = 0; i < 4; ++i) {
+        std::string file = m_temp.File(std::string(1, static_cast<char>('a' + i)) + ".png");
+        ASSERT_TRUE(test_images::WritePattern(file, widths[i], 3, false, L"image/png"));
+        items.push_back({file, "Tile", 0, 1});
+    }
+    Start(items);
+    ClickRow(0);
+    Key(VK_F5);
+    ASSERT_NE(Preview(), nullptr);
+    EXPECT_EQ(Preview()->Image().Width(), 4);
+
+    // The focus goes ahead to row 2 alone, so that the range is the only
+    // change the Shift+click reports.
+    ListView_SetItemState(List(), 2, LVIS_FOCUSED, LVIS_FOCUSED);
+    EXPECT_TRUE(Preview()->IsShowing());
+    ClickRow(2, MK_SHIFT);  // rows 0 to 2
+    EXPECT_EQ(SelectedCount(), 3);
+    EXPECT_FALSE(Preview()->IsShowing());
+    ClickRow(3);
+    EXPECT_TRUE(Preview()->IsShowing());
+    EXPECT_EQ(Preview()->Image().Width(), 12);
+
+    Command(kSelectAll);
+    EXPECT_EQ(SelectedCount(), 4);
+    EXPECT_FALSE(Preview()->IsShowing());
+    ClickRow(1);
+    EXPECT_TRUE(Preview()->IsShowing());
+    EXPECT_EQ(Preview()->Image().Width(), 8);
+
+    ClickRow(-1);  // no row selected: the last image stays
+    EXPECT_EQ(SelectedCount(), 0);
+    EXPECT_TRUE(Preview()->IsShowing());
+    EXPECT_EQ(Preview()->Image().Width(), 8);
+    EXPECT_TRUE(m_prompter.Boxes().empty());
 }
 
 // F12 asks; No changes nothing, Yes empties the desktop's wallpaper, and the

@@ -1,10 +1,12 @@
 // The Win32 pieces under the list's editing commands on their own: the
-// dialog base (data exchange, validation, idle-time enabling), the shell
-// file operation, the folder finder and the scan over real links.
+// dialog base (data exchange, validation, idle-time enabling), the system's
+// file dialog, the shell file operation, the folder finder and the scan
+// over real links.
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commdlg.h>
 
 #include <algorithm>
 
@@ -12,6 +14,7 @@
 #include "base/win/PathExists.h"
 #include "framework/Prompter.h"
 #include "framework/win/Dialog.h"
+#include "framework/win/FileDialog.h"
 #include "list/MemoryRowStore.h"
 #include "list/WallpaperRows.h"
 #include "res/resource.h"
@@ -112,6 +115,32 @@ TEST(DialogBase, ValidationKeepsTheDialogOpenAndEnablingRunsWhenIdle) {
     EXPECT_EQ(prompter.Boxes()[0].caption, "Varnello");
     EXPECT_EQ(prompter.Boxes()[0].style, 0x30u);
     EXPECT_EQ(prompter.Boxes()[1].text, "Please enter an integer.");
+}
+
+// The system's file dialog, whose library is loaded when a dialog is first
+// shown: it opens with its title in its folder, and a name typed there
+// comes back as a full path.
+TEST(FileDialog, TheSystemsOpenDialogGivesTheChosenFile) {
+    CTempTree tree;
+    tree.File("a.jpg");
+    FileDialogOptions options;
+    options.title = "Pick a Wallpaper";
+    options.filter = "Pictures (*.jpg)|*.jpg||";
+    options.initialFolder = tree.Path();
+    options.bufferSize = 4096;
+    options.flags = OFN_FILEMUSTEXIST;
+    CUiScript script({[] {
+        HWND dialog = FindThreadWindow("Pick a Wallpaper");
+        if (!dialog)
+            return false;
+        SetDlgItemTextA(dialog, 1148, "a.jpg");  // the file name box
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        return true;
+    }});
+    std::vector<std::string> paths;
+    EXPECT_EQ(AskOpenFiles(options, paths), FileDialogResult::Ok);
+    EXPECT_TRUE(script.Finished() && script.Failure().empty()) << script.Failure();
+    EXPECT_EQ(paths, std::vector<std::string>{tree.At("a.jpg")});
 }
 
 TEST(ShellFileOp, SilentFlagsAndTheRecycleBin) {

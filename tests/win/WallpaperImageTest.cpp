@@ -154,6 +154,37 @@ TEST_F(WallpaperImageTest, SaveIntoMissingFolderReportsWhy) {
     EXPECT_EQ(empty.Save(folder.File("empty.bmp")), E_FAIL);
 }
 
+// An image loaded for writing only writes the same bitmap file as one
+// decoded into a DIB section (an indexed BMP, a JPEG, a PNG with alpha),
+// byte for byte but for the resolution, which it takes from its source; and
+// it may be written over its own source file.
+TEST_F(WallpaperImageTest, LoadedForWritingWritesTheSameFile) {
+    std::string sources[] = {folder.File("i.bmp"), folder.File("p.jpg"), folder.File("a.png")};
+    ASSERT_TRUE(WriteIndexedBmp(sources[0], 10, 6));
+    ASSERT_TRUE(WritePattern(sources[1], 16, 8, false, L"image/jpeg"));
+    ASSERT_TRUE(WritePattern(sources[2], 13, 9, true, L"image/png"));
+    for (const std::string& source : sources) {
+        CWallpaperImage drawn, written;
+        ASSERT_EQ(drawn.Load(source), S_OK) << source;
+        ASSERT_EQ(written.Load(source, CWallpaperImage::ImageUse::Writing), S_OK) << source;
+        EXPECT_EQ(written.BitsPerPixel(), drawn.BitsPerPixel()) << source;
+        ASSERT_EQ(drawn.Save(folder.File("drawn.bmp")), S_OK) << source;
+        ASSERT_EQ(written.Save(folder.File("written.bmp")), S_OK) << source;
+        std::string fast = ReadBytes(folder.File("written.bmp"));
+        std::string copied = ReadBytes(folder.File("drawn.bmp"));
+        ASSERT_EQ(fast.size(), copied.size()) << source;
+        fast.replace(38, 8, 8, '\0');  // pixels per metre, across and down
+        copied.replace(38, 8, 8, '\0');
+        EXPECT_EQ(fast, copied) << source;
+    }
+    CWallpaperImage own;
+    std::string paper = folder.File("CurrentPaper.bmp");
+    ASSERT_TRUE(CopyFileA(folder.File("drawn.bmp").c_str(), paper.c_str(), FALSE));
+    ASSERT_EQ(own.Load(paper, CWallpaperImage::ImageUse::Writing), S_OK);
+    ASSERT_EQ(own.Save(paper), S_OK);
+    EXPECT_EQ(ReadBytes(paper), ReadBytes(folder.File("drawn.bmp")));
+}
+
 // GDI+ comes back after the last image object is gone.
 TEST_F(WallpaperImageTest, GdiplusRestartsAfterTheLastImage) {
     std::string png = folder.File("a.png");

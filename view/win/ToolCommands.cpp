@@ -57,11 +57,9 @@ void CToolCommands::PreviewWindow() {
     }
 }
 
-void CToolCommands::OnItemChanged(const NMLISTVIEW& change) {
+void CToolCommands::OnStatesChanged(unsigned oldState, unsigned newState) {
     if (!m_pPreview)
         return;
-    unsigned oldState = (change.uChanged & LVIF_STATE) ? change.uOldState : 0;
-    unsigned newState = (change.uChanged & LVIF_STATE) ? change.uNewState : 0;
     switch (preview_follow::OnRowStateChanged(oldState, newState,
                                               m_view.Rows().Store().SelectedCount())) {
     case preview_follow::Action::kClear:

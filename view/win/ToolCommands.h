@@ -24,8 +24,10 @@ public:
     // Preview Window (32784): opens the preview (or brings it forward) and
     // shows the selected row's image.
     void PreviewWindow();
-    // A row's state changed (LVN_ITEMCHANGED): the preview follows.
-    void OnItemChanged(const NMLISTVIEW& change);
+    // The state of a row, of a range of rows or of every row changed from
+    // oldState to newState (LVN_ITEMCHANGED, LVN_ODSTATECHANGED): the
+    // preview follows.
+    void OnStatesChanged(unsigned oldState, unsigned newState);
     // Shows or hides an open preview window (SW_SHOW, SW_HIDE).
     void ShowPreviewWindow(int showCommand);
     // Destroys an open preview window (the list window is going).

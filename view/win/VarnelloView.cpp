@@ -91,13 +91,15 @@ void CVarnelloView::PreCreateWindow() {
 }
 
 // Creates the list control with its columns, so that rows read before the
-// first initial update keep all four texts.
+// first initial update keep all four texts. The control holds no rows of
+// its own (LVS_OWNERDATA): they live in m_store, which gives it their texts.
 bool CVarnelloView::CreateView(HWND parent, UINT id) {
-    HWND list = CreateWindowExA(
-        0, WC_LISTVIEWA, "",
-        WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0, 0, 0,
-        parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleA(nullptr),
-        nullptr);
+    HWND list =
+        CreateWindowExA(0, WC_LISTVIEWA, "",
+                        WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT |
+                            LVS_SHOWSELALWAYS | LVS_OWNERDATA,
+                        0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                        GetModuleHandleA(nullptr), nullptr);
     if (!list || !Subclass(list))
         return false;
     m_store.Attach(list);
@@ -163,15 +165,11 @@ void CVarnelloView::OnFirstInitialUpdate() {
 }
 
 void CVarnelloView::BeginBulkUpdate() {
-    if (m_nBulkDepth++ == 0 && GetHwnd())
-        SendMessageA(GetHwnd(), WM_SETREDRAW, FALSE, 0);
+    m_store.BeginBatch();
 }
 
 void CVarnelloView::EndBulkUpdate() {
-    if (m_nBulkDepth > 0 && --m_nBulkDepth == 0 && GetHwnd()) {
-        SendMessageA(GetHwnd(), WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(GetHwnd(), nullptr, TRUE);
-    }
+    m_store.EndBatch();
 }
 
 void CVarnelloView::SortNow() {
@@ -219,6 +217,9 @@ void CVarnelloView::OnContextMenu(POINT screenPoint) {
 }
 
 bool CVarnelloView::OnReflectedNotify(NMHDR* header, LRESULT* result) {
+    // The rows' texts and the search by typed text.
+    if (m_store.OnNotify(*header, *result))
+        return true;
     switch (header->code) {
     case NM_DBLCLK: {
         // A double-click applies the first selected row, if any.
@@ -228,11 +229,24 @@ bool CVarnelloView::OnReflectedNotify(NMHDR* header, LRESULT* result) {
         *result = 0;
         return true;
     }
-    case LVN_ITEMCHANGED:
-        // The preview follows the selection.
-        m_tools.OnItemChanged(*reinterpret_cast<NMLISTVIEW*>(header));
+    case LVN_ITEMCHANGED: {
+        // The preview follows the selection: of one row, or of every row
+        // (item -1) at once. Rows that only move with a sort changed nothing.
+        auto* change = reinterpret_cast<NMLISTVIEW*>(header);
+        bool state = (change->uChanged & LVIF_STATE) != 0;
+        if (!m_store.MovingStates())
+            m_tools.OnStatesChanged(state ? change->uOldState : 0, state ? change->uNewState : 0);
         *result = 0;
         return true;
+    }
+    case LVN_ODSTATECHANGED: {
+        // A range of rows selected with the mouse or keyboard.
+        auto* change = reinterpret_cast<NMLVODSTATECHANGE*>(header);
+        if (!m_store.MovingStates())
+            m_tools.OnStatesChanged(change->uOldState, change->uNewState);
+        *result = 0;
+        return true;
+    }
     case NM_RCLICK: {
         POINT point;
         GetCursorPos(&point);

@@ -121,7 +121,6 @@ private:
     CProgramSettings m_settings;
     int m_bInitialized = 0;
     int m_bDesktopShown = 0;
-    int m_nBulkDepth = 0;
     HIMAGELIST m_imlSortArrows = nullptr;
     std::unique_ptr<IWallpaperServices> m_pWallpaperServices;
     IListViewFrame* m_pFrame = nullptr;

@@ -132,7 +132,10 @@ CWallpaperImage::~CWallpaperImage() {
 void CWallpaperImage::Destroy() {
     if (m_bitmap)
         DeleteObject(m_bitmap);
+    if (m_decoded)
+        DllExports::GdipDisposeImage(static_cast<GpBitmap*>(m_decoded));
     m_bitmap = nullptr;
+    m_decoded = nullptr;
     m_bits = nullptr;
     m_width = m_height = m_stride = m_bitsPerPixel = 0;
     m_hasAlpha = false;
@@ -140,9 +143,11 @@ void CWallpaperImage::Destroy() {
     m_palette.clear();
 }
 
-// Decodes the file with GDI+ (embedded colour management off) and copies
-// its pixels into a DIB section of the chosen depth.
-HRESULT CWallpaperImage::Load(const std::string& path) {
+// Decodes the file with GDI+ (embedded colour management off) and keeps its
+// pixels in the chosen depth: copied into a DIB section, or, for writing
+// only and when the decoded depth is already the chosen one, in the decoded
+// bitmap itself.
+HRESULT CWallpaperImage::Load(const std::string& path, ImageUse use) {
     Destroy();
     if (!StartGdiplus())
         return E_FAIL;
@@ -160,7 +165,7 @@ HRESULT CWallpaperImage::Load(const std::string& path) {
         height == 0 || width > 0x7FFFFFFF || height > 0x7FFFFFFF)
         return E_FAIL;
 
-    // The depth of the copy.
+    // The depth kept.
     PixelFormat format = PixelFormat32bppRGB;
     bool alpha = false;
     if (sourceFormat & PixelFormatAlpha) {
@@ -169,11 +174,35 @@ HRESULT CWallpaperImage::Load(const std::string& path) {
     } else if (sourceFormat & PixelFormatGDI) {
         format = sourceFormat;
     }
-    int bits = FormatBits(format);
 
     std::vector<std::uint32_t> palette;
     if ((format & PixelFormatIndexed) && !ReadPalette(source.m_bitmap, palette))
         return E_FAIL;
+
+    m_width = static_cast<int>(width);
+    m_height = static_cast<int>(height);
+    m_bitsPerPixel = FormatBits(format);
+    m_hasAlpha = alpha;
+    m_gdiplusFormat = static_cast<int>(format);
+    m_palette = std::move(palette);
+    if (use == ImageUse::Writing && format == sourceFormat) {
+        m_decoded = source.m_bitmap;
+        source.m_bitmap = nullptr;
+        return S_OK;
+    }
+    HRESULT result = CopyToDib(source.m_bitmap);
+    if (FAILED(result))
+        Destroy();
+    return result;
+}
+
+// Copies the pixels of a decoded bitmap into a new DIB section of the depth
+// chosen by Load.
+HRESULT CWallpaperImage::CopyToDib(void* decoded) {
+    GpBitmap* source = static_cast<GpBitmap*>(decoded);
+    PixelFormat format = static_cast<PixelFormat>(m_gdiplusFormat);
+    UINT width = static_cast<UINT>(m_width), height = static_cast<UINT>(m_height);
+    int bits = m_bitsPerPixel;
 
     // The header, followed by the colour table or the 16-bit 5-6-5 masks.
     std::vector<BYTE> infoBuffer(sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD));
@@ -192,13 +221,13 @@ HRESULT CWallpaperImage::Load(const std::string& path) {
         masks[1] = 0x07E0;
         masks[2] = 0x001F;
     }
-    if (!palette.empty()) {
-        header.biClrUsed = static_cast<DWORD>(palette.size());
-        for (std::size_t i = 0; i < palette.size(); ++i) {
+    if (!m_palette.empty()) {
+        header.biClrUsed = static_cast<DWORD>(m_palette.size());
+        for (std::size_t i = 0; i < m_palette.size(); ++i) {
             RGBQUAD& quad = info->bmiColors[i];
-            quad.rgbBlue = static_cast<BYTE>(palette[i]);
-            quad.rgbGreen = static_cast<BYTE>(palette[i] >> 8);
-            quad.rgbRed = static_cast<BYTE>(palette[i] >> 16);
+            quad.rgbBlue = static_cast<BYTE>(m_palette[i]);
+            quad.rgbGreen = static_cast<BYTE>(m_palette[i] >> 8);
+            quad.rgbRed = static_cast<BYTE>(m_palette[i] >> 16);
             quad.rgbReserved = 0;
         }
     }
@@ -220,10 +249,10 @@ HRESULT CWallpaperImage::Load(const std::string& path) {
     data.Stride = stride;
     data.PixelFormat = format;
     data.Scan0 = pixels;
-    status = DllExports::GdipBitmapLockBits(
-        source.m_bitmap, &rect, ImageLockModeRead | ImageLockModeUserInputBuf, format, &data);
+    GpStatus status = DllExports::GdipBitmapLockBits(
+        source, &rect, ImageLockModeRead | ImageLockModeUserInputBuf, format, &data);
     if (status == Ok)
-        status = DllExports::GdipBitmapUnlockBits(source.m_bitmap, &data);
+        status = DllExports::GdipBitmapUnlockBits(source, &data);
     if (status != Ok) {
         DeleteObject(bitmap);
         return StatusToHResult(status);
@@ -231,51 +260,60 @@ HRESULT CWallpaperImage::Load(const std::string& path) {
 
     m_bitmap = bitmap;
     m_bits = static_cast<std::uint8_t*>(pixels);
-    m_width = static_cast<int>(width);
-    m_height = static_cast<int>(height);
     m_stride = stride;
-    m_bitsPerPixel = bits;
-    m_hasAlpha = alpha;
-    m_gdiplusFormat = static_cast<int>(format);
-    m_palette = std::move(palette);
     return S_OK;
 }
 
 // Encodes the pixels with the encoder the extension selects, through a
 // stream on the target file so that a file that cannot be created is
 // reported with the system's reason.
-HRESULT CWallpaperImage::Save(const std::string& path) const {
+HRESULT CWallpaperImage::Save(const std::string& path) {
     if (IsNull() || !StartGdiplus())
         return E_FAIL;
     CLSID encoder;
     if (!FindEncoder(path, encoder))
         return E_FAIL;
-
-    CGpBitmapHolder image;
-    PixelFormat format = m_hasAlpha ? PixelFormat32bppARGB : m_gdiplusFormat;
-    GpStatus status = DllExports::GdipCreateBitmapFromScan0(m_width, m_height, m_stride, format,
-                                                            m_bits, &image.m_bitmap);
-    if (status != Ok)
-        return StatusToHResult(status);
-    if (!m_palette.empty()) {
-        std::vector<BYTE> buffer(sizeof(ColorPalette) + m_palette.size() * sizeof(ARGB));
-        ColorPalette* colours = reinterpret_cast<ColorPalette*>(buffer.data());
-        colours->Flags = 0;
-        colours->Count = static_cast<UINT>(m_palette.size());
-        for (std::size_t i = 0; i < m_palette.size(); ++i)
-            colours->Entries[i] = m_palette[i];
-        status = DllExports::GdipSetImagePalette(image.m_bitmap, colours);
-        if (status != Ok)
-            return StatusToHResult(status);
-    }
+    std::wstring target = Widen(path);
 
     IStream* stream = nullptr;
-    HRESULT result = SHCreateStreamOnFileEx(Widen(path).c_str(),
-                                            STGM_WRITE | STGM_CREATE | STGM_SHARE_DENY_WRITE,
-                                            FILE_ATTRIBUTE_NORMAL, TRUE, nullptr, &stream);
+    HRESULT result =
+        SHCreateStreamOnFileEx(target.c_str(), STGM_WRITE | STGM_CREATE | STGM_SHARE_DENY_WRITE,
+                               FILE_ATTRIBUTE_NORMAL, TRUE, nullptr, &stream);
+    if (result == HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION) && m_decoded) {
+        // GDI+ may hold the source file open while its bitmap lives, and the
+        // target may be that file: take the pixels and let the file go.
+        result = CopyToDib(m_decoded);
+        if (FAILED(result))
+            return result;
+        DllExports::GdipDisposeImage(static_cast<GpBitmap*>(m_decoded));
+        m_decoded = nullptr;
+        result =
+            SHCreateStreamOnFileEx(target.c_str(), STGM_WRITE | STGM_CREATE | STGM_SHARE_DENY_WRITE,
+                                   FILE_ATTRIBUTE_NORMAL, TRUE, nullptr, &stream);
+    }
     if (FAILED(result))
         return result;
-    status = DllExports::GdipSaveImageToStream(image.m_bitmap, stream, &encoder, nullptr);
+
+    CGpBitmapHolder copy;
+    GpBitmap* image = static_cast<GpBitmap*>(m_decoded);
+    GpStatus status = Ok;
+    if (!image) {
+        PixelFormat format = m_hasAlpha ? PixelFormat32bppARGB : m_gdiplusFormat;
+        status = DllExports::GdipCreateBitmapFromScan0(m_width, m_height, m_stride, format, m_bits,
+                                                       &copy.m_bitmap);
+        if (status == Ok && !m_palette.empty()) {
+            std::vector<BYTE> buffer(sizeof(ColorPalette) + m_palette.size() * sizeof(ARGB));
+            ColorPalette* colours = reinterpret_cast<ColorPalette*>(buffer.data());
+            colours->Flags = 0;
+            colours->Count = static_cast<UINT>(m_palette.size());
+            for (std::size_t i = 0; i < m_palette.size(); ++i)
+                colours->Entries[i] = m_palette[i];
+            status = DllExports::GdipSetImagePalette(copy.m_bitmap, colours);
+        }
+        image = copy.m_bitmap;
+    }
+    if (status == Ok)
+        status = DllExports::GdipSaveImageToStream(image, stream, &encoder, nullptr);
     result = StatusToHResult(status);
     stream->Release();
     return result;

@@ -11,10 +11,17 @@
 // palette), is 32-bit with alpha when the source has an alpha channel, and
 // 32-bit RGB otherwise. Rows are stored top-down.
 //
+// An image loaded only to be written again (ImageUse::Writing) keeps the
+// decoded GDI+ bitmap itself when it already has the depth described above,
+// and has no DIB section then: writing a wallpaper needs no copy of its
+// pixels.
+//
 // GDI+ is started when an image first needs it and shut down when the last
 // image object is destroyed. Paths are in the ANSI code page.
 class CWallpaperImage {
 public:
+    enum class ImageUse { Drawing, Writing };
+
     CWallpaperImage();
     ~CWallpaperImage();
     CWallpaperImage(const CWallpaperImage&) = delete;
@@ -23,21 +30,24 @@ public:
     // Decodes the image file, replacing the image held. Returns S_OK, or
     // E_FAIL when GDI+ cannot start or the file cannot be decoded, or
     // E_OUTOFMEMORY when memory runs out; the image is empty after a failure.
-    HRESULT Load(const std::string& path);
+    HRESULT Load(const std::string& path, ImageUse use = ImageUse::Drawing);
     // Writes the image to path with the encoder whose extension list holds
     // the path's extension (".bmp": the BMP encoder), replacing the file.
     // Returns S_OK or the failure (a Win32 HRESULT when the file cannot be
-    // created, E_FAIL when no encoder fits or encoding fails).
-    HRESULT Save(const std::string& path) const;
+    // created, E_FAIL when no encoder fits or encoding fails). An image that
+    // kept its decoded bitmap and is written over its own source file takes
+    // its pixels into a DIB section first.
+    HRESULT Save(const std::string& path);
     // Drops the image.
     void Destroy();
 
-    bool IsNull() const { return m_bitmap == nullptr; }
+    bool IsNull() const { return m_bitmap == nullptr && m_decoded == nullptr; }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
     int BitsPerPixel() const { return m_bitsPerPixel; }
     bool HasAlpha() const { return m_hasAlpha; }
-    // The DIB section holding the pixels; owned by the image.
+    // The DIB section holding the pixels; owned by the image. None for an
+    // image loaded for writing that kept the decoded bitmap.
     HBITMAP Bitmap() const { return m_bitmap; }
     // The first (top) row of pixels and the distance between rows in bytes.
     const std::uint8_t* Bits() const { return m_bits; }
@@ -50,7 +60,10 @@ public:
     void StretchDraw(HDC dc, int x, int y, int width, int height) const;
 
 private:
+    HRESULT CopyToDib(void* decoded);
+
     HBITMAP m_bitmap = nullptr;
+    void* m_decoded = nullptr;  // the decoded GDI+ bitmap, kept for writing only
     std::uint8_t* m_bits = nullptr;
     int m_width = 0;
     int m_height = 0;

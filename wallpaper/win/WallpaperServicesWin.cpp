@@ -29,7 +29,7 @@ std::string CWallpaperServicesWin::ProgramFolder() {
 std::uint32_t CWallpaperServicesWin::DecodeImage(const std::string& path,
                                                  std::unique_ptr<IDecodedImage>& image) {
     auto decoded = std::make_unique<CDecodedImageWin>();
-    HRESULT result = decoded->Image().Load(path);
+    HRESULT result = decoded->Image().Load(path, CWallpaperImage::ImageUse::Writing);
     if (FAILED(result))
         return static_cast<std::uint32_t>(result);
     image = std::move(decoded);
