@@ -7,7 +7,6 @@
 #include "res/resource.h"
 #include "view/ListSettingsCommand.h"
 #include "view/OptionsCommand.h"
-#include "view/PreviewFollow.h"
 #include "view/ProgramSettings.h"
 #include "view/win/VarnelloView.h"
 #include "wallpaper/WallpaperClearer.h"
@@ -45,23 +44,18 @@ void CToolCommands::PreviewWindow() {
         m_pPreview = preview;
         ShowWindow(preview->GetHwnd(), SW_SHOW);
     }
-    switch (preview_follow::OnPreviewCommand(m_view.Rows().Store().SelectedCount())) {
-    case preview_follow::Action::kClear:
-        m_pPreview->ClearImage();
-        break;
-    case preview_follow::Action::kShowFirstSelected:
-        ShowFirstSelected();
-        break;
-    case preview_follow::Action::kNothing:
-        break;
-    }
+    FollowSelection(preview_follow::OnPreviewCommand(m_view.Rows().Store().SelectedCount()));
 }
 
 void CToolCommands::OnStatesChanged(unsigned oldState, unsigned newState) {
     if (!m_pPreview)
         return;
-    switch (preview_follow::OnRowStateChanged(oldState, newState,
-                                              m_view.Rows().Store().SelectedCount())) {
+    FollowSelection(preview_follow::OnRowStateChanged(oldState, newState,
+                                                      m_view.Rows().Store().SelectedCount()));
+}
+
+void CToolCommands::FollowSelection(preview_follow::Action action) {
+    switch (action) {
     case preview_follow::Action::kClear:
         m_pPreview->ClearImage();
         break;

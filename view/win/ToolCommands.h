@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "view/PreviewFollow.h"
 #include "wallpaper/PreviewOwner.h"
 
 class CPreviewDlg;
@@ -49,6 +50,8 @@ public:
 private:
     // The program's main window, which owns the dialogs.
     HWND MainWindow() const;
+    // Shows or clears the preview as the selection rules say.
+    void FollowSelection(preview_follow::Action action);
     // Shows the image of the first selected row in the preview.
     void ShowFirstSelected();
 
