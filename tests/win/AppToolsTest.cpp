@@ -145,7 +145,8 @@ TEST_F(AppTools, PreviewShowsFollowsAndRemembers) {
     EXPECT_TRUE(IsWindowVisible(preview));
 
     SetWindowPos(preview, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Close();  // the list window closes the preview, which stores its place
+    ShowWindow(preview, SW_MINIMIZE);
+    Close();  // the list window closes the preview, which stores where it was before minimised
     EXPECT_EQ(TypedValue(kKey, "Preview X") + TypedValue(kKey, "Preview Y"), "dword:123dword:77");
     Start({});
     Key(VK_F5);

@@ -72,6 +72,9 @@ bool CPreviewDlg::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result
     case WM_MOVING:
         OnMoving(reinterpret_cast<RECT*>(lParam));
         return false;
+    case WM_WINDOWPOSCHANGED:
+        RememberPlace();
+        return false;
     default:
         return false;
     }
@@ -142,13 +145,23 @@ void CPreviewDlg::OnPaint() {
     EndPaint(GetHwnd(), &paint);
 }
 
-// Every destruction stores the window's position.
+// Every destruction stores the window's position; a minimised window
+// stores where it was before, not the place of its minimised caption.
 void CPreviewDlg::OnDestroy() {
-    RECT window;
-    if (!m_store.profile || !GetWindowRect(GetHwnd(), &window))
+    RememberPlace();
+    if (!m_store.profile || !m_bPlaceKnown)
         return;
-    m_store.profile->WriteInt(m_store.section, m_store.xName, window.left);
-    m_store.profile->WriteInt(m_store.section, m_store.yName, window.top);
+    m_store.profile->WriteInt(m_store.section, m_store.xName, m_ptPlace.x);
+    m_store.profile->WriteInt(m_store.section, m_store.yName, m_ptPlace.y);
+}
+
+// Keeps the top-left corner of the window while it is not minimised.
+void CPreviewDlg::RememberPlace() {
+    RECT window;
+    if (IsIconic(GetHwnd()) || !GetWindowRect(GetHwnd(), &window))
+        return;
+    m_ptPlace = {window.left, window.top};
+    m_bPlaceKnown = true;
 }
 
 // A move starts: where the cursor holds the window.

@@ -62,6 +62,7 @@ private:
     void OnDestroy();
     void OnEnterSizeMove();
     void OnMoving(RECT* proposed);
+    void RememberPlace();
     // Repaints the drawing area at once, without erasing it first.
     void RedrawArea();
 
@@ -70,6 +71,8 @@ private:
     int m_bSnapWindow;
     IPreviewOwner* m_pOwner;
     POINT m_ptDragOffset = {0, 0};
+    POINT m_ptPlace = {0, 0};  // the last top-left corner while not minimised
+    bool m_bPlaceKnown = false;
     int m_nSnapLimit;
     HWND m_hPlaceholder = nullptr;  // control 1019, never shown: its rectangle is the area
     PositionStore m_store;
