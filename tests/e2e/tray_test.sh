@@ -49,8 +49,9 @@ e2e_step "Shift+click while parked: a random change, the window stays parked"
 inspect minimize
 expect_soon "parked again" "window: hidden minimized" window
 xdotool keydown shift || e2e_fail "xdotool keydown shift"
-inspect_try tray left-down sync >/dev/null
+inspect_try shift-down tray left-down sync >/dev/null
 rc=$?
+inspect shift-up >/dev/null
 xdotool keyup shift
 [ $rc -eq 0 ] || e2e_fail "Shift+click on the icon"
 expect_counts "0 1"

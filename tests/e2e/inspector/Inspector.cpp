@@ -475,6 +475,21 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         return SendMessageTimeoutA(m_frame, WM_NULL, 0, 0, SMTO_NORMAL, kSendTimeoutMs, &result) ||
                Fail("the program does not answer");
     }
+    if (name == "shift-down" || name == "shift-up") {
+        // Wine takes keys from the X server only while one of its windows
+        // has the X focus, and a parked program has none: the key goes into
+        // Wine's input as well, and is waited for in its key state. (Hold it
+        // in the X server too, or Wine's next look at the X keymap drops it.)
+        bool down = name == "shift-down";
+        keybd_event(VK_SHIFT, 0, down ? 0 : KEYEVENTF_KEYUP, 0);
+        DWORD start = GetTickCount();
+        while (((GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0) != down) {
+            if (GetTickCount() - start >= kDefaultWaitMs)
+                return Fail("Wine's key state does not follow the Shift key");
+            Sleep(kPollMs);
+        }
+        return true;
+    }
     if (name == "sleep") {
         if (!need(a))
             return false;
