@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "base/win/WideText.h"
 #include "framework/DockLayout.h"
 #include "framework/Document.h"
 #include "framework/StandardIds.h"
@@ -342,10 +343,7 @@ LRESULT CFrameWindow::OnNotify(NMHDR* header, bool& handled) {
         if (info->uFlags & TTF_IDISHWND)
             return 0;
         std::string text = CommandTooltip(static_cast<UINT>(header->idFrom));
-        int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-        m_strTooltipWide.assign(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
-        if (length > 0)
-            MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &m_strTooltipWide[0], length);
+        m_strTooltipWide = Widen(text);
         info->lpszText = &m_strTooltipWide[0];
         info->hinst = nullptr;
         handled = true;

@@ -1,5 +1,7 @@
 #include "framework/win/ResourceText.h"
 
+#include "base/win/WideText.h"
+
 std::string LoadResourceString(UINT id) {
     // The string table holds counted UTF-16 strings; LoadStringW with a zero
     // buffer size gives a pointer to the text itself, of any length.
@@ -7,11 +9,7 @@ std::string LoadResourceString(UINT id) {
     int length = LoadStringW(GetModuleHandleA(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
     if (length <= 0 || !text)
         return std::string();
-    int size = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-    if (size > 0)
-        WideCharToMultiByte(CP_ACP, 0, text, length, &result[0], size, nullptr, nullptr);
-    return result;
+    return Narrow(text, length);
 }
 
 std::string CommandPrompt(UINT id) {

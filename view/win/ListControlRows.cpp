@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "base/PathParts.h"
+#include "base/win/WideText.h"
 #include "list/WallpaperItem.h"
 #include "view/RowSearch.h"
 
@@ -37,24 +38,10 @@ void CopyToBuffer(const std::string& text, char* buffer, int size) {
 void CopyToBuffer(const std::string& text, wchar_t* buffer, int size) {
     if (!buffer || size <= 0)
         return;
-    std::wstring wide(text.size() + 1, L'\0');
-    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                     &wide[0], static_cast<int>(wide.size()));
-    length = std::min(std::max(length, 0), size - 1);
-    std::wmemcpy(buffer, wide.data(), static_cast<std::size_t>(length));
+    std::wstring wide = Widen(text);
+    std::size_t length = std::min(wide.size(), static_cast<std::size_t>(size - 1));
+    std::wmemcpy(buffer, wide.data(), length);
     buffer[length] = L'\0';
-}
-
-std::string Narrow(const wchar_t* text) {
-    if (!text)
-        return std::string();
-    int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1)
-        return std::string();
-    std::string narrow(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, -1, &narrow[0], size, nullptr, nullptr);
-    narrow.resize(static_cast<std::size_t>(size - 1));
-    return narrow;
 }
 
 // The row the control's search by text finds: column 0 texts that start

@@ -5,6 +5,7 @@
 #include <shlwapi.h>
 
 #include "base/PathParts.h"
+#include "base/win/WideText.h"
 #include "wallpaper/ErrorText.h"
 
 using namespace Gdiplus;
@@ -26,19 +27,6 @@ bool StartGdiplus() {
         return false;
     g_gdiplusStarted = true;
     return true;
-}
-
-// Converts an ANSI text to UTF-16.
-std::wstring Widen(const std::string& text) {
-    if (text.empty())
-        return std::wstring();
-    int length =
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    if (length <= 0)
-        return std::wstring();
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-    return wide;
 }
 
 // Turns a GDI+ status into the HRESULT reported for it: E_OUTOFMEMORY or
