@@ -3,8 +3,8 @@
 #include "app/InstanceChecker.h"
 #include "app/WindowPlacement.h"
 #include "framework/Profile.h"
-#include "framework/WindowSnap.h"
 #include "framework/win/Application.h"
+#include "framework/win/WindowSnapWin.h"
 #include "list/VarnelloDoc.h"
 #include "res/resource.h"
 #include "view/ProgramSettings.h"
@@ -317,28 +317,14 @@ void CMainFrame::OpenHandedOverLists() {
 }
 
 void CMainFrame::OnEnterSizeMove() {
-    if (!m_bSnapWindow)
-        return;
-    POINT cursor = {};
-    RECT window = {};
-    GetCursorPos(&cursor);
-    GetWindowRect(GetHwnd(), &window);
-    m_ptDragOffset = {cursor.x - window.left, cursor.y - window.top};
+    if (m_bSnapWindow)
+        TakeDragOffset(GetHwnd(), m_ptDragOffset);
 }
 
 // While dragged, the window snaps to the work area's edges.
 void CMainFrame::OnMoving(RECT* rect) {
-    if (!m_bSnapWindow || !rect)
-        return;
-    POINT cursor = {};
-    GetCursorPos(&cursor);
-    RECT work = {};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    SnapRect snapped =
-        SnapDraggedWindow({rect->left, rect->top, rect->right, rect->bottom}, {cursor.x, cursor.y},
-                          {m_ptDragOffset.x, m_ptDragOffset.y},
-                          {work.left, work.top, work.right, work.bottom}, m_nSnapLimit);
-    *rect = {snapped.left, snapped.top, snapped.right, snapped.bottom};
+    if (m_bSnapWindow)
+        SnapWhileMoving(rect, m_ptDragOffset, m_nSnapLimit);
 }
 
 void CMainFrame::OnGetMinMaxInfo(MINMAXINFO* info) {

@@ -2,7 +2,7 @@
 
 #include "framework/Profile.h"
 #include "framework/WaitCursor.h"
-#include "framework/WindowSnap.h"
+#include "framework/win/WindowSnapWin.h"
 #include "res/resource.h"
 #include "wallpaper/PreviewLayout.h"
 #include "wallpaper/PreviewOwner.h"
@@ -12,10 +12,6 @@ namespace {
 constexpr char kMissingFileText[] =
     "The selected wallpaper file does not exist! Expected file:\n\n";
 constexpr char kMissingFileCaption[] = "File Not Found";
-
-SnapRect ToSnap(const RECT& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
 
 }  // namespace
 
@@ -166,22 +162,11 @@ void CPreviewDlg::RememberPlace() {
 
 // A move starts: where the cursor holds the window.
 void CPreviewDlg::OnEnterSizeMove() {
-    POINT cursor;
-    RECT window;
-    if (GetCursorPos(&cursor) && GetWindowRect(GetHwnd(), &window))
-        m_ptDragOffset = {cursor.x - window.left, cursor.y - window.top};
+    TakeDragOffset(GetHwnd(), m_ptDragOffset);
 }
 
 // The window follows the cursor and snaps to the work area's edges.
 void CPreviewDlg::OnMoving(RECT* proposed) {
-    if (!m_bSnapWindow || !proposed)
-        return;
-    POINT cursor;
-    RECT work;
-    if (!GetCursorPos(&cursor) || !SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
-        return;
-    SnapRect snapped =
-        SnapDraggedWindow(ToSnap(*proposed), {cursor.x, cursor.y},
-                          {m_ptDragOffset.x, m_ptDragOffset.y}, ToSnap(work), m_nSnapLimit);
-    *proposed = {snapped.left, snapped.top, snapped.right, snapped.bottom};
+    if (m_bSnapWindow)
+        SnapWhileMoving(proposed, m_ptDragOffset, m_nSnapLimit);
 }
