@@ -309,8 +309,8 @@ HRESULT CWallpaperImage::Save(const std::string& path) {
 
 // Draws the whole image scaled into the rectangle.
 void CWallpaperImage::StretchDraw(HDC dc, int x, int y, int width, int height) const {
-    if (IsNull())
-        return;
+    if (!m_bitmap)
+        return;  // nothing decoded, or kept for writing only
     HDC memory = CreateCompatibleDC(dc);
     if (!memory)
         return;
