@@ -5,6 +5,7 @@
 
 #include "framework/Prompter.h"
 #include "framework/win/Application.h"
+#include "framework/win/ClassesRoot.h"
 
 namespace {
 
@@ -24,19 +25,7 @@ public:
         return static_cast<int>(reinterpret_cast<INT_PTR>(result));
     }
     std::optional<std::string> ClassesRootValue(const std::string& key) override {
-        HKEY opened = nullptr;
-        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_QUERY_VALUE, &opened) !=
-            ERROR_SUCCESS)
-            return std::nullopt;
-        char value[kMaxRegistryValue + 1] = {};
-        DWORD size = kMaxRegistryValue;
-        DWORD type = 0;
-        LONG status = RegQueryValueExA(opened, nullptr, nullptr, &type,
-                                       reinterpret_cast<BYTE*>(value), &size);
-        RegCloseKey(opened);
-        if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
-            return std::nullopt;
-        return std::string(value);
+        return ReadClassesRootText(key, std::string(), kMaxRegistryValue, true);
     }
     int RunCommand(const std::string& commandLine, int showCommand) override {
         return static_cast<int>(WinExec(commandLine.c_str(), static_cast<UINT>(showCommand)));

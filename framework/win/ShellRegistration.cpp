@@ -5,6 +5,7 @@
 
 #include "framework/DocumentStrings.h"
 #include "framework/FileTypeRegistration.h"
+#include "framework/win/ClassesRoot.h"
 
 namespace {
 
@@ -12,19 +13,10 @@ const char kClassesKey[] = "Software\\Classes\\";
 
 // Reads a value under HKEY_CLASSES_ROOT (the merged view); false when absent.
 bool ReadClassesValue(const std::string& key, const std::string& name, std::string& value) {
-    HKEY handle;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS)
-        return false;
-    char buffer[1024] = {};
-    DWORD size = sizeof buffer - 1;
-    DWORD type = 0;
-    LONG result = RegQueryValueExA(handle, name.empty() ? nullptr : name.c_str(), nullptr, &type,
-                                   reinterpret_cast<BYTE*>(buffer), &size);
-    RegCloseKey(handle);
-    if (result != ERROR_SUCCESS || type != REG_SZ)
-        return false;
-    value.assign(buffer, strnlen(buffer, size));
-    return true;
+    std::optional<std::string> text = ReadClassesRootText(key, name, 1023, false);
+    if (text)
+        value = *text;
+    return text.has_value();
 }
 
 // Writes one entry for the current user; sets changed when it differed.
