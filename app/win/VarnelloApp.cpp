@@ -9,6 +9,7 @@
 #include "app/win/MainFrame.h"
 #include "base/PathParts.h"
 #include "base/win/AnsiCodePage.h"
+#include "base/win/FullPathName.h"
 #include "dialogs/win/AboutDlg.h"
 #include "framework/Profile.h"
 #include "framework/win/MessageBoxPrompter.h"
@@ -28,15 +29,6 @@ namespace {
 constexpr char kCompanyKey[] = "Quillfen";
 constexpr std::uint32_t kActivationTimeoutMs = 30000;
 
-// The full path of a file named on the command line, so that the running
-// instance finds it whatever its own current folder is.
-std::string FullPathOf(const std::string& path) {
-    char buffer[MAX_PATH * 4] = {};
-    DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
-    if (length == 0 || length >= sizeof buffer)
-        return path;
-    return std::string(buffer, length);
-}
 constexpr int kRecentFileCount = 4;
 }  // namespace
 
@@ -70,11 +62,11 @@ bool CVarnelloApp::InitInstance() {
     if (!guard.IsValid())
         return false;
     guard.TakeStartupLock();
+    const CommandLineInfo info = ParseCommandLine(m_arguments);
 
     // 2. Another instance runs: bring it forward, hand it our list, and end.
     if (guard.IsAnotherInstanceRunning()) {
-        CommandLineInfo info = ParseCommandLine(m_arguments);
-        std::string fileName = info.fileName.empty() ? std::string() : FullPathOf(info.fileName);
+        std::string fileName = info.fileName.empty() ? std::string() : FullPathName(info.fileName);
         guard.ActivateRunningInstance(fileName, 0, kActivationTimeoutMs);
         return false;
     }
@@ -108,7 +100,6 @@ bool CVarnelloApp::InitInstance() {
         return false;
 
     // 12. The command line: a new list, or the named one.
-    CommandLineInfo info = ParseCommandLine(m_arguments);
     if (info.action == CommandLineInfo::Action::Register)
         return false;
     if (info.action == CommandLineInfo::Action::Unregister) {

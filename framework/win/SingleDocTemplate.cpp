@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "base/win/FullPathName.h"
 #include "framework/RecentFileList.h"
 #include "framework/win/Application.h"
 #include "framework/win/DocumentFilesWin.h"
@@ -122,9 +123,5 @@ std::optional<std::string> CSingleDocTemplate::AskOpenPath() {
 }
 
 std::string CSingleDocTemplate::FullPath(const std::string& path) {
-    char buffer[MAX_PATH * 4] = {};
-    DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
-    if (length == 0 || length >= sizeof buffer)
-        return path;
-    return std::string(buffer, length);
+    return FullPathName(path);
 }

@@ -5,21 +5,7 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-
-// The full path of a path (relative parts resolved), or the path itself.
-std::string FullPath(const std::string& path) {
-    DWORD size = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
-    if (size == 0)
-        return path;
-    std::vector<char> buffer(size + 1, '\0');
-    DWORD length = GetFullPathNameA(path.c_str(), size + 1, buffer.data(), nullptr);
-    if (length == 0 || length > size)
-        return path;
-    return std::string(buffer.data(), length);
-}
-
-}  // namespace
+#include "base/win/FullPathName.h"
 
 // Lists folder + "\*.*". Entries carry the full path: the folder as a full
 // path (from the search pattern), then the name.
@@ -30,7 +16,7 @@ bool CFileFinderWin::ListFolder(const std::string& folder,
     HANDLE find = FindFirstFileA(pattern.c_str(), &data);
     if (find == INVALID_HANDLE_VALUE)
         return false;
-    std::string root = FullPath(pattern);
+    std::string root = FullPathName(pattern);
     std::size_t slash = root.find_last_of('\\');
     root = slash == std::string::npos ? folder + "\\" : root.substr(0, slash + 1);
     FolderEntry entry;
@@ -63,7 +49,7 @@ std::string CFileFinderWin::FolderIdentity(const std::string& folder) {
             return key;
         }
     }
-    std::string path = FullPath(folder);
+    std::string path = FullPathName(folder);
     while (path.size() > 1 && path.back() == '\\')
         path.pop_back();
     if (!path.empty())
