@@ -1,5 +1,7 @@
 #include "framework/win/FileDialog.h"
 
+#include "framework/MultiSelection.h"
+
 #include <cderr.h>
 #include <commdlg.h>
 

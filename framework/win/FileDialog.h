@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/MultiSelection.h"
-
 // The standard Open and Save As dialogs. Filters are written as
 // "Name|pattern|Name|pattern||".
 struct FileDialogOptions {

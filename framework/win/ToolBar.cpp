@@ -1,10 +1,12 @@
 #include "framework/win/ToolBar.h"
 
+#include "framework/StandardIds.h"
 #include "framework/ToolbarResource.h"
 
 bool CToolBar::Create(HWND parent, DWORD style, UINT id, UINT resourceId) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    HRSRC resource = FindResourceA(instance, MAKEINTRESOURCEA(resourceId), MAKEINTRESOURCEA(241));
+    HRSRC resource =
+        FindResourceA(instance, MAKEINTRESOURCEA(resourceId), MAKEINTRESOURCEA(RT_TOOLBAR_LAYOUT));
     HGLOBAL loaded = resource ? LoadResource(instance, resource) : nullptr;
     const void* data = loaded ? LockResource(loaded) : nullptr;
     if (!data)

@@ -1,5 +1,7 @@
 #include "wallpaper/win/WallpaperServicesWin.h"
 
+#include <vector>
+
 #include "base/PathParts.h"
 #include "base/win/SystemText.h"
 #include "wallpaper/DesktopStyle.h"

@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include <memory>
-#include <vector>
 
 #include "framework/win/SystemServicesWin.h"
 #include "wallpaper/WallpaperServices.h"
