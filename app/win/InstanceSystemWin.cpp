@@ -64,8 +64,7 @@ void CInstanceSystemWin::UnmapView(void* view) {
 
 InstanceWindow CInstanceSystemWin::MainWindow() {
     CApplication* app = CApplication::Get();
-    CFrameWindow* frame = app ? app->MainFrame() : nullptr;
-    return frame && frame->IsWindow() ? FromHwnd(frame->GetHwnd()) : 0;
+    return app && app->MainWindow() ? FromHwnd(app->MainWindow()) : 0;
 }
 
 InstanceWindow CInstanceSystemWin::LastActivePopup(InstanceWindow window) {

@@ -111,8 +111,7 @@ private:
 // The main window of the program, which receives the tray menu's commands.
 HWND ThreadMainWindow() {
     CApplication* app = CApplication::Get();
-    CFrameWindow* frame = app ? app->MainFrame() : nullptr;
-    return frame && frame->IsWindow() ? frame->GetHwnd() : nullptr;
+    return app ? app->MainWindow() : nullptr;
 }
 
 void SetVisibleStyle(HWND window, bool visible) {

@@ -50,8 +50,7 @@ bool CVarnelloApp::HasCommand(unsigned id) const {
 
 void CVarnelloApp::OnAppAbout() {
     CAboutDlg dialog;
-    CFrameWindow* frame = MainFrame();
-    dialog.DoModal(frame ? frame->GetHwnd() : nullptr);
+    dialog.DoModal(MainWindow());
 }
 
 // The start-up routine; the order of the steps matters.

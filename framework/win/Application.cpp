@@ -102,6 +102,11 @@ CFrameWindow* CApplication::MainFrame() const {
     return m_pTemplate ? m_pTemplate->Frame() : nullptr;
 }
 
+HWND CApplication::MainWindow() const {
+    CFrameWindow* frame = MainFrame();
+    return frame && frame->IsWindow() ? frame->GetHwnd() : nullptr;
+}
+
 bool CApplication::ProcessShellCommand(const CommandLineInfo& info) {
     if (!m_pTemplate)
         return false;

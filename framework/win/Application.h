@@ -48,6 +48,8 @@ public:
     void SetDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate);
     CSingleDocTemplate* DocTemplate() const { return m_pTemplate.get(); }
     CFrameWindow* MainFrame() const;
+    // The main frame's window; null while it has none.
+    HWND MainWindow() const;
 
     // Runs what the command line asks for: a new document or opening the
     // named file; false when the program should end.
