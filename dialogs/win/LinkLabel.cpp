@@ -32,14 +32,6 @@ public:
     }
 };
 
-std::string WindowText(HWND hwnd) {
-    int length = GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    int got = GetWindowTextA(hwnd, text.data(), length + 1);
-    text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-    return text;
-}
-
 link_rules::Rect ToRect(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
 }

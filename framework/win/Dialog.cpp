@@ -257,13 +257,7 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 std::string CDialog::GetControlText(int id) {
     HWND control = GetDlgItem(m_hWnd, id);
-    if (!control)
-        return std::string();
-    int length = GetWindowTextLengthA(control);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    int got = GetWindowTextA(control, text.data(), length + 1);
-    text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-    return text;
+    return control ? WindowText(control) : std::string();
 }
 
 void CDialog::SetControlText(int id, const std::string& text) {

@@ -142,3 +142,11 @@ LRESULT CALLBACK CWindow::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, L
         return DefWindowProcA(hwnd, message, wParam, lParam);
     return window->Dispatch(message, wParam, lParam);
 }
+
+std::string WindowText(HWND hwnd) {
+    int length = GetWindowTextLengthA(hwnd);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    int got = GetWindowTextA(hwnd, text.data(), length + 1);
+    text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    return text;
+}

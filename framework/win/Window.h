@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 // A window object: the window's messages come to WindowProc. Windows of our
 // own classes find their object at WM_NCCREATE; controls are subclassed.
 class CWindow {
@@ -53,3 +55,6 @@ private:
     HWND m_hWnd = nullptr;
     WNDPROC m_pPrevProc = nullptr;  // the control's own procedure when subclassed
 };
+
+// The whole text of a window (a control's text, a caption).
+std::string WindowText(HWND hwnd);
