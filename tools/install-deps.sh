@@ -3,7 +3,7 @@
 # need, skipping those already present. Run as root.
 set -eu
 packages=(
-  cmake make g++ googletest
+  git cmake make g++ googletest
   clang-14 libclang-rt-14-dev clang-format-14
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
   wine64 xvfb xauth x11-utils imagemagick xdotool
