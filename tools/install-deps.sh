@@ -6,7 +6,7 @@ packages=(
   git cmake make g++ googletest
   clang-14 libclang-rt-14-dev clang-format-14
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
-  wine64 xvfb xauth x11-utils imagemagick xdotool
+  wine wine64 xvfb xauth x11-utils imagemagick xdotool procps
   libjpeg-turbo-progs python3
   fp-utils libchm-bin
   nsis unzip
