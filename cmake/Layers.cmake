@@ -50,6 +50,14 @@ function(varnello_see_layers target top)
   endif()
 endfunction()
 
+# Builds target (an executable) strictly on the layers up to and including
+# layer: sees their headers and links their libraries.
+function(varnello_uses target layer)
+  varnello_strict(${target})
+  varnello_see_layers(${target} ${layer})
+  target_link_libraries(${target} PRIVATE varnello_${layer})
+endfunction()
+
 # Makes the library varnello_<name> of the calling folder, linked to the
 # library of the layer below (none for the bottom layer) and to the given
 # system libraries on Windows. main.cpp files belong to executables.
