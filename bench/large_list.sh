@@ -29,7 +29,6 @@ work=$build/bench-large
 mkdir -p "$work"
 export WINEPREFIX=$work/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
 "$here/tools/wine-prefix-init" --unmanaged || exit 1
-wineserver -p >/dev/null 2>&1 </dev/null
 trap 'wineserver -k >/dev/null 2>&1' EXIT
 drive=$WINEPREFIX/drive_c
 pics='C:\Pictures'

@@ -2,8 +2,9 @@
 set(VARNELLO_LAYERS base framework res list wallpaper dialogs view app)
 # Each folder is one library that links the layer below it. A target sees
 # the headers of its own layer and of the layers below only, through a
-# folder of links made for it, so an include that runs upward does not
-# compile. Sources in a folder's win/ subfolder are built for Windows only.
+# folder of links made for it (directory junctions on a Windows host), so an
+# include that runs upward does not compile. Sources in a folder's win/
+# subfolder are built for Windows only.
 
 # Warnings are errors in the project's own code.
 function(varnello_strict target)
@@ -24,8 +25,21 @@ function(varnello_see_layers target top)
   file(MAKE_DIRECTORY ${dir})
   foreach(i RANGE ${last})
     list(GET VARNELLO_LAYERS ${i} layer)
-    if(NOT IS_SYMLINK ${dir}/${layer})
-      file(CREATE_LINK ${CMAKE_SOURCE_DIR}/${layer} ${dir}/${layer} SYMBOLIC)
+    set(link ${dir}/${layer})
+    if(CMAKE_HOST_WIN32)
+      # A symbolic link needs a privilege that a Windows account seldom
+      # holds; a directory junction needs none.
+      if(NOT IS_SYMLINK ${link} AND NOT EXISTS ${link})
+        file(TO_NATIVE_PATH ${link} native_link)
+        file(TO_NATIVE_PATH ${CMAKE_SOURCE_DIR}/${layer} native_target)
+        execute_process(COMMAND cmd /c mklink /J ${native_link} ${native_target}
+          RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+        if(NOT result EQUAL 0)
+          message(FATAL_ERROR "cannot make the junction ${link}: ${output}")
+        endif()
+      endif()
+    elseif(NOT IS_SYMLINK ${link})
+      file(CREATE_LINK ${CMAKE_SOURCE_DIR}/${layer} ${link} SYMBOLIC)
     endif()
   endforeach()
   get_target_property(type ${target} TYPE)
@@ -34,6 +48,14 @@ function(varnello_see_layers target top)
   else()
     target_include_directories(${target} PRIVATE ${dir})
   endif()
+endfunction()
+
+# Builds target (an executable) strictly on the layers up to and including
+# layer: sees their headers and links their libraries.
+function(varnello_uses target layer)
+  varnello_strict(${target})
+  varnello_see_layers(${target} ${layer})
+  target_link_libraries(${target} PRIVATE varnello_${layer})
 endfunction()
 
 # Makes the library varnello_<name> of the calling folder, linked to the

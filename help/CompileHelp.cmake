@@ -4,9 +4,11 @@
 # others; running it on a copy, from the copy's folder, makes both the same
 # place and keeps the source folder clean.
 #
-# cmake -DCHMCMD=... -DSOURCE_DIR=... -DSTAGE_DIR=... -DPROJECT=x.hhp
-#       -DCOMPILED=x.chm -DOUTPUT=... -P CompileHelp.cmake
-foreach(var CHMCMD SOURCE_DIR STAGE_DIR PROJECT COMPILED OUTPUT)
+# cmake -DCHMCMD=... "-DSOURCES=page.htm;...;x.hhp" -DSTAGE_DIR=...
+#       -DPROJECT=x.hhp -DCOMPILED=x.chm -DOUTPUT=... -P CompileHelp.cmake
+# SOURCES lists every file of the project (pages, style sheets, project,
+# contents and index), as the build knows them.
+foreach(var CHMCMD SOURCES STAGE_DIR PROJECT COMPILED OUTPUT)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "CompileHelp.cmake: ${var} is not set")
   endif()
@@ -14,9 +16,7 @@ endforeach()
 
 file(REMOVE_RECURSE ${STAGE_DIR})
 file(MAKE_DIRECTORY ${STAGE_DIR})
-file(GLOB sources ${SOURCE_DIR}/*.htm ${SOURCE_DIR}/*.css ${SOURCE_DIR}/*.hhp
-     ${SOURCE_DIR}/*.hhc ${SOURCE_DIR}/*.hhk)
-file(COPY ${sources} DESTINATION ${STAGE_DIR})
+file(COPY ${SOURCES} DESTINATION ${STAGE_DIR})
 
 execute_process(COMMAND ${CHMCMD} ${PROJECT}
   WORKING_DIRECTORY ${STAGE_DIR}

@@ -11,10 +11,12 @@ layers=(base framework res list wallpaper dialogs view app)
 rank() { local i; for i in "${!layers[@]}"; do [ "${layers[$i]}" = "$1" ] && echo "$i" && return; done; echo -1; }
 windows_headers='windows|win[a-z0-9]*|commctrl|commdlg|shellapi|shlobj|shlwapi|shobjidl|ole[a-z0-9]*|objbase|objidl|unknwn|oaidl|wtypes|rpc[a-z]*|gdiplus[a-z]*|htmlhelp|mmsystem|tchar|uxtheme|dwmapi'
 bad=0
+checked=0
 complain() { echo "$1: $2"; bad=1; }
 
 check_file() {
   local file=$1 own=$2 portable=$3 line target
+  checked=$((checked + 1))
   while IFS= read -r line; do
     if [[ $line =~ ^[[:space:]]*#[[:space:]]*include[[:space:]]*\"([a-z]+)/([^\"]*)\" ]]; then
       target=${BASH_REMATCH[1]}
@@ -39,11 +41,16 @@ for layer in "${layers[@]}"; do
   while IFS= read -r file; do
     case $file in */win/*) portable=0 ;; *) portable=1 ;; esac
     check_file "$file" "$layer" "$portable"
-  done < <(git ls-files -- "$layer/*.h" "$layer/*.cpp")
+  done < <(bash tools/cpp-files.sh "$layer")
 done
 while IFS= read -r file; do
   check_file "$file" "" 1
-done < <(git ls-files -- 'tests/core/*.h' 'tests/core/*.cpp')
+done < <(bash tools/cpp-files.sh tests/core)
+
+if [ $checked -eq 0 ]; then
+  echo "layers: no files to check" >&2
+  exit 1
+fi
 
 if [ $bad -ne 0 ]; then
   echo "Includes that run against the layers (see ARCHITECTURE.md)." >&2

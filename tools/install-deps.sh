@@ -3,10 +3,10 @@
 # need, skipping those already present. Run as root.
 set -eu
 packages=(
-  cmake make g++ googletest
+  git cmake make g++ googletest
   clang-14 libclang-rt-14-dev clang-format-14
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
-  wine64 xvfb xauth x11-utils imagemagick xdotool
+  wine wine64 xvfb xauth x11-utils imagemagick xdotool procps
   libjpeg-turbo-progs python3
   fp-utils libchm-bin
   nsis unzip

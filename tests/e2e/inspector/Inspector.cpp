@@ -16,7 +16,6 @@
 #include "TextEscape.h"
 
 namespace {
-constexpr char kFrameClass[] = "VarnelloFrame";
 constexpr char kParkingClass[] = "VarnelloParkingWnd";
 constexpr UINT kTrayMessage = 0x800A;
 constexpr UINT kTrayIconId = 142;
@@ -25,8 +24,14 @@ constexpr int kToolBarId = 0xE800;
 constexpr DWORD kDefaultWaitMs = 20000;
 constexpr UINT kSendTimeoutMs = 10000;
 
-// How often the waiting commands look again (the poll command changes it).
-DWORD kPollMs = 50;
+// The main window of class frameClass parked under the top-level window
+// hwnd of class className, when that is the program's hidden parking
+// window; null otherwise.
+HWND ParkedFrame(HWND hwnd, const char* className, const char* frameClass) {
+    if (std::strcmp(className, kParkingClass) != 0)
+        return nullptr;
+    return FindWindowExA(hwnd, nullptr, frameClass, nullptr);
+}
 
 struct FrameSearch {
     const char* className;
@@ -41,11 +46,9 @@ BOOL CALLBACK FindFrameProc(HWND hwnd, LPARAM lParam) {
     auto* search = reinterpret_cast<FrameSearch*>(lParam);
     char className[64] = {};
     GetClassNameA(hwnd, className, sizeof className);
-    if (std::strcmp(className, kParkingClass) == 0) {
-        if (HWND parked = FindWindowExA(hwnd, nullptr, search->className, nullptr)) {
-            search->found = parked;
-            return FALSE;
-        }
+    if (HWND parked = ParkedFrame(hwnd, className, search->className)) {
+        search->found = parked;
+        return FALSE;
     }
     if (std::strcmp(className, search->className) != 0 ||
         (search->visibleOnly && !IsWindowVisible(hwnd)))
@@ -54,15 +57,20 @@ BOOL CALLBACK FindFrameProc(HWND hwnd, LPARAM lParam) {
     return FALSE;
 }
 
+struct FrameCount {
+    const char* className;
+    int count;
+};
+
 // Counts the main windows, top-level or parked.
 BOOL CALLBACK CountFramesProc(HWND hwnd, LPARAM lParam) {
+    auto* frames = reinterpret_cast<FrameCount*>(lParam);
     char className[64] = {};
     GetClassNameA(hwnd, className, sizeof className);
-    if (std::strcmp(className, kFrameClass) == 0)
-        ++*reinterpret_cast<int*>(lParam);
-    if (std::strcmp(className, kParkingClass) == 0 &&
-        FindWindowExA(hwnd, nullptr, kFrameClass, nullptr))
-        ++*reinterpret_cast<int*>(lParam);
+    if (std::strcmp(className, frames->className) == 0)
+        ++frames->count;
+    if (ParkedFrame(hwnd, className, frames->className))
+        ++frames->count;
     return TRUE;
 }
 
@@ -179,7 +187,7 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         HDESK desktop = nullptr;
         while (!(desktop = OpenDesktopA(a.c_str(), 0, FALSE, GENERIC_ALL)) &&
                GetTickCount() - start < kDefaultWaitMs)
-            Sleep(kPollMs);
+            Sleep(m_pollMs);
         if (!desktop)
             return Fail("no desktop " + a + ", error " + std::to_string(GetLastError()));
         return SetThreadDesktop(desktop) ||
@@ -192,7 +200,7 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
     if (name == "poll") {
         if (!need(a))
             return false;
-        kPollMs = static_cast<DWORD>(std::strtoul(a.c_str(), nullptr, 10));
+        m_pollMs = static_cast<DWORD>(std::strtoul(a.c_str(), nullptr, 10));
         return true;
     }
     if (name == "mark") {
@@ -229,7 +237,7 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
             if (GetTickCount() - start > timeout)
                 return Fail("title is \"" + EscapeText(Title()) + "\", expected \"" +
                             EscapeText(a) + "\"");
-            Sleep(kPollMs);
+            Sleep(m_pollMs);
         }
         std::printf("title: %s\n", EscapeText(a).c_str());
         return true;
@@ -260,9 +268,9 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         return true;
     }
     if (name == "frames") {
-        int count = 0;
-        EnumWindows(CountFramesProc, reinterpret_cast<LPARAM>(&count));
-        std::printf("frames: %d\n", count);
+        FrameCount frames{m_frameClass.c_str(), 0};
+        EnumWindows(CountFramesProc, reinterpret_cast<LPARAM>(&frames));
+        std::printf("frames: %d\n", frames.count);
         return true;
     }
     if (name == "minimize" || name == "maximize") {
@@ -304,7 +312,7 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         while (EnumWindows(FindMenuProc, reinterpret_cast<LPARAM>(&search)), !search.found) {
             if (GetTickCount() - start > kDefaultWaitMs)
                 return Fail("no menu opened");
-            Sleep(kPollMs);
+            Sleep(m_pollMs);
         }
         return PostMessageA(search.found, WM_CHAR, static_cast<unsigned char>(a[0]), 1) ||
                Fail("cannot post key " + a);
@@ -327,7 +335,7 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         while (list.RowCount() != wanted) {
             if (GetTickCount() - start > timeout)
                 return Fail("row count is " + std::to_string(list.RowCount()) + ", expected " + a);
-            Sleep(kPollMs);
+            Sleep(m_pollMs);
         }
         std::printf("count: %d\n", wanted);
         return true;
@@ -339,15 +347,12 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
             return false;
         DWORD timeout = TakeTimeout(args, pos, kDefaultWaitMs);
         int wanted = std::atoi(a.c_str());
-        HWND list = ListControl();
-        auto selected = [list] {
-            return static_cast<int>(SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0));
-        };
+        CListViewProbe list(ListControl());
         DWORD start = GetTickCount();
-        while (selected() != wanted) {
+        while (list.SelectedCount() != wanted) {
             if (GetTickCount() - start > timeout)
-                return Fail(std::to_string(selected()) + " rows selected, expected " + a);
-            Sleep(kPollMs);
+                return Fail(std::to_string(list.SelectedCount()) + " rows selected, expected " + a);
+            Sleep(m_pollMs);
         }
         std::printf("selected count: %d\n", wanted);
         return true;
@@ -376,7 +381,7 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
                 return true;
             if (GetTickCount() - start > timeout)
                 return Fail("column " + a + " shows no " + b + " arrow");
-            Sleep(kPollMs);
+            Sleep(m_pollMs);
         }
     }
     if (name == "column-point" || name == "row-point") {
@@ -414,7 +419,7 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         while (CDialogProbe::FindDialog(m_processId)) {
             if (GetTickCount() - start > timeout)
                 return Fail("a dialog is still open");
-            Sleep(kPollMs);
+            Sleep(m_pollMs);
         }
         return true;
     }
@@ -486,7 +491,7 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         while (((GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0) != down) {
             if (GetTickCount() - start >= kDefaultWaitMs)
                 return Fail("Wine's key state does not follow the Shift key");
-            Sleep(kPollMs);
+            Sleep(m_pollMs);
         }
         return true;
     }
@@ -533,7 +538,7 @@ bool CInspector::FindFrame(DWORD timeoutMs, bool visibleOnly) {
         }
         if (GetTickCount() - start >= timeoutMs)
             return false;
-        Sleep(kPollMs);
+        Sleep(m_pollMs);
     }
 }
 
@@ -562,7 +567,7 @@ HWND CInspector::WaitDialog(DWORD timeoutMs) const {
         HWND dialog = CDialogProbe::FindDialog(m_processId);
         if (dialog || GetTickCount() - start >= timeoutMs)
             return dialog;
-        Sleep(kPollMs);
+        Sleep(m_pollMs);
     }
 }
 
@@ -671,7 +676,7 @@ bool CInspector::SendKey(const std::string& keys) {
         SetForegroundWindow(target);
         DWORD start = GetTickCount();
         while (GetForegroundWindow() != target && GetTickCount() - start < 2000)
-            Sleep(kPollMs);
+            Sleep(m_pollMs);
     }
     return key.Send() || Fail("cannot send key " + keys);
 }

@@ -41,6 +41,7 @@ private:
 
     std::string m_frameClass = "VarnelloFrame";  // the main window's class
     LARGE_INTEGER m_mark = {};                   // set by the mark command
+    DWORD m_pollMs = 50;                         // interval of the waiting commands (poll)
     HWND m_frame = nullptr;
     DWORD m_processId = 0;
     HANDLE m_process = nullptr;

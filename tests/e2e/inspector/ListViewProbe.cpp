@@ -45,6 +45,10 @@ std::string CListViewProbe::CellText(int row, int column) const {
     return memory.ReadText(sizeof item, kTextSize);
 }
 
+int CListViewProbe::SelectedCount() const {
+    return static_cast<int>(Send(m_list, LVM_GETSELECTEDCOUNT, 0, 0));
+}
+
 std::vector<int> CListViewProbe::SelectedRows() const {
     std::vector<int> rows;
     int row = -1;

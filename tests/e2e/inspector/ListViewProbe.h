@@ -27,6 +27,8 @@ public:
     int ColumnCount() const;
     // Text of one cell.
     std::string CellText(int row, int column) const;
+    // Number of selected rows.
+    int SelectedCount() const;
     // Indices of the selected rows, in row order.
     std::vector<int> SelectedRows() const;
     // Index of the row with the focus, or -1.
