@@ -105,6 +105,11 @@ void CListControlRows::SetText(int row, int column, const std::string& text) {
     if (!Valid(row) || column < 0 || column > 3)
         return;
     Row& r = m_rows[static_cast<std::size_t>(row)];
+    if (column >= 2 && r.Item()) {
+        // The item gives the position and count: nothing to keep.
+        RedrawRow(row);
+        return;
+    }
     OwnTexts& texts = r.MakeTexts();
     texts.mask |= 1u << column;
     texts.text[column] = text;
