@@ -286,9 +286,9 @@ std::string CListControlRows::ItemText(const CWallpaperItem* item, int column) {
         return std::string();
     switch (column) {
     case 0:
-        return FileNamePart(item->GetPath());
+        return item->GetFileName();
     case 1:
-        return FolderPart(item->GetPath());
+        return item->GetFolder();
     case 2:
         return item->GetPosition();
     default:
