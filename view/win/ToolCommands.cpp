@@ -121,10 +121,8 @@ void CToolCommands::ListSettings() {
     using change_timer::SettingsAction;
     switch (outcome.timer) {
     case SettingsAction::kArm:
-        m_view.ArmChangeTimer();
-        break;
     case SettingsAction::kRestart:
-        KillTimer(m_view.GetHwnd(), IDT_CHANGE_TIMER);
+        // Setting the timer again replaces it with the new period.
         m_view.ArmChangeTimer();
         break;
     case SettingsAction::kKill:
