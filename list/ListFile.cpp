@@ -231,11 +231,11 @@ std::int32_t CountFromText(const std::string& text) {
 // The position name of a version 1 or 2 record, with the older names renamed.
 std::string RenameOldPosition(const std::string& position) {
     if (position == "Centered")
-        return "Center";
+        return kPositionCenter;
     if (position == "Stretched")
-        return "Stretch";
+        return kPositionStretch;
     if (position == "Tiled")
-        return "Tile";
+        return kPositionTile;
     return position;
 }
 
