@@ -231,11 +231,11 @@ std::int32_t CountFromText(const std::string& text) {
 // The position name of a version 1 or 2 record, with the older names renamed.
 std::string RenameOldPosition(const std::string& position) {
     if (position == "Centered")
-        return "Center";
+        return kPositionCenter;
     if (position == "Stretched")
-        return "Stretch";
+        return kPositionStretch;
     if (position == "Tiled")
-        return "Tile";
+        return kPositionTile;
     return position;
 }
 
@@ -282,8 +282,7 @@ ListReadStatus ReadVersion3(IByteSource& in, IListTarget& target) {
             return s;
         std::string name = FileNamePart(path);
         std::string folderText = FolderPart(path);
-        auto item = std::make_unique<CWallpaperItem>(std::move(path), std::move(itemPosition),
-                                                     applied, pending);
+        auto item = std::make_unique<CWallpaperItem>(path, itemPosition, applied, pending);
         if (target.InsertRow(row, name, folderText, std::move(item)))
             ++row;
     }
@@ -319,8 +318,8 @@ ListReadStatus ReadOldVersion(IByteSource& in, IListTarget& target, int version)
             if ((s = ReadInt32(in, pending)) != ListReadStatus::Ok)
                 return s;
         }
-        auto item = std::make_unique<CWallpaperItem>(folder + "\\" + name, std::move(position),
-                                                     applied, pending);
+        auto item =
+            std::make_unique<CWallpaperItem>(folder + "\\" + name, position, applied, pending);
         if (target.InsertRow(row, name, folder, std::move(item)))
             ++row;
     }

@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "list/WallpaperItem.h"
+
 // The settings that belong to one list and are stored in its file.
 // Nothing is validated here; the List Settings dialog checks hours and minutes.
 class CListSettings {
@@ -24,7 +26,7 @@ public:
 private:
     std::int32_t m_bIntervalChange = 0;
     std::int32_t m_bIncludeSubfolders = 0;
-    std::string m_strDefaultPosition = "Stretch";
+    std::string m_strDefaultPosition = kPositionStretch;
     std::string m_strLastFolder;
     std::int32_t m_nHours = 0;
     std::int32_t m_nMinutes = 0;

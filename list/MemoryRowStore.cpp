@@ -1,6 +1,7 @@
 #include "list/MemoryRowStore.h"
 
 #include <algorithm>
+#include <utility>
 
 // The number of rows.
 int CMemoryRowStore::RowCount() const {
@@ -90,9 +91,13 @@ void CMemoryRowStore::EnsureVisible(int row) {
         m_lastVisible = row;
 }
 
-// Sorts the rows by their items; rows that compare equal keep their order.
-void CMemoryRowStore::SortRows(RowCompareFn compare, std::intptr_t param) {
-    std::stable_sort(m_rows.begin(), m_rows.end(), [compare, param](const Row& a, const Row& b) {
-        return compare(a.item, b.item, param) < 0;
-    });
+// Moves each row, with its state, to its place in the order.
+void CMemoryRowStore::ReorderRows(const std::vector<int>& order) {
+    std::vector<int> newIndex;
+    if (!PlacesOfOrder(order, RowCount(), newIndex))
+        return;
+    std::vector<Row> moved(m_rows.size());
+    for (std::size_t place = 0; place < order.size(); ++place)
+        moved[place] = std::move(m_rows[static_cast<std::size_t>(order[place])]);
+    m_rows.swap(moved);
 }

@@ -6,7 +6,7 @@
 
 // Rows kept in memory, for the list when it is built without a window
 // (tests, tools, benchmarks). Behaves like the list control: sorting keeps
-// the order of rows that compare equal.
+// the order of rows that compare equal, and the states move with their rows.
 class CMemoryRowStore : public IRowStore {
 public:
     int RowCount() const override;
@@ -22,7 +22,7 @@ public:
     void SetRowState(int row, unsigned state, unsigned mask) override;
     unsigned GetRowState(int row) const override;
     void EnsureVisible(int row) override;
-    void SortRows(RowCompareFn compare, std::intptr_t param) override;
+    void ReorderRows(const std::vector<int>& order) override;
 
     // The row last brought into view (-1 before any), for tests.
     int LastVisibleRow() const { return m_lastVisible; }

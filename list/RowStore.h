@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class CWallpaperItem;
 
@@ -49,6 +50,17 @@ public:
     // Scrolls the row into full view.
     virtual void EnsureVisible(int row) = 0;
 
-    // Sorts every row with the compare function, which receives the rows' items.
-    virtual void SortRows(RowCompareFn compare, std::intptr_t param) = 0;
+    // Puts the rows in a new order: order[i] is the former index of the row
+    // that goes to place i. The rows keep their texts, items and states. An
+    // order that does not name every row exactly once leaves them as they are.
+    virtual void ReorderRows(const std::vector<int>& order) = 0;
+
+    // Sorts every row with the compare function, which receives the rows'
+    // items; rows that compare equal keep their order.
+    void SortRows(RowCompareFn compare, std::intptr_t param);
+
+protected:
+    // Maps each former index to its place in order (newIndex[order[i]] = i);
+    // false when order does not hold each of the count rows' indices once.
+    static bool PlacesOfOrder(const std::vector<int>& order, int count, std::vector<int>& newIndex);
 };

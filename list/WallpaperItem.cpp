@@ -8,7 +8,7 @@ namespace {
 
 // The position names the program gives; items with one of them share it.
 const std::string (&SharedNames())[3] {
-    static const std::string kNames[3] = {"Center", "Stretch", "Tile"};
+    static const std::string kNames[3] = {kPositionNames[0], kPositionNames[1], kPositionNames[2]};
     return kNames;
 }
 

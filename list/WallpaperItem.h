@@ -3,6 +3,13 @@
 #include <memory>
 #include <string>
 
+// The position names the program gives an item, in the order it offers them.
+inline constexpr const char* kPositionCenter = "Center";
+inline constexpr const char* kPositionStretch = "Stretch";
+inline constexpr const char* kPositionTile = "Tile";
+inline constexpr const char* const kPositionNames[] = {kPositionCenter, kPositionStretch,
+                                                       kPositionTile};
+
 // One entry of a wallpaper list: the image file, the position it is laid on
 // the desktop with, how often it has been applied, and whether it is still
 // waiting for its turn in the current cycle of random picks.

@@ -27,12 +27,9 @@ Outcome Store(CListSettings& settings, const CListSettingsFields& fields) {
     if (outcome.timer == change_timer::SettingsAction::kKillAndClear)
         settings.SetIntervalChange(0);
 
-    if (old.GetIntervalChange() != fields.m_bIntervalChange)
-        outcome.modified = true;
-    else
-        outcome.modified = old.GetDefaultPosition() != fields.m_strDefaultPosition ||
-                           old.GetHours() != fields.m_nHours ||
-                           old.GetMinutes() != fields.m_nMinutes;
+    outcome.modified = old.GetIntervalChange() != fields.m_bIntervalChange ||
+                       old.GetDefaultPosition() != fields.m_strDefaultPosition ||
+                       old.GetHours() != fields.m_nHours || old.GetMinutes() != fields.m_nMinutes;
     return outcome;
 }
 

@@ -17,9 +17,7 @@ int FindRowByText(const IRowStore& rows, int start, const std::string& text, boo
     const std::string wanted = codePage.ToLower(text);
     auto matches = [&](int row) {
         std::string shown = codePage.ToLower(rows.GetText(row, 0));
-        return prefix
-                   ? shown.compare(0, wanted.size(), wanted) == 0 && shown.size() >= wanted.size()
-                   : shown == wanted;
+        return prefix ? shown.compare(0, wanted.size(), wanted) == 0 : shown == wanted;
     };
     for (int row = start; row < count; ++row)
         if (matches(row))

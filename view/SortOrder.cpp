@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -55,19 +54,6 @@ bool IsSortColumn(int column) {
 
 namespace {
 
-// What the rows' sort compares: each item's place in the order, found once
-// from its key, so that sorting many rows costs no text work per comparison.
-struct RankTable {
-    std::unordered_map<const CWallpaperItem*, int> rank;
-};
-
-int CompareRanks(const CWallpaperItem* a, const CWallpaperItem* b, std::intptr_t table) {
-    const auto& rank = reinterpret_cast<const RankTable*>(table)->rank;
-    int ra = rank.at(a);
-    int rb = rank.at(b);
-    return ra < rb ? -1 : (ra > rb ? 1 : 0);
-}
-
 // The text keys of the items for a text column (0 to 2), each computed once.
 std::vector<std::string> TextKeys(const std::vector<const CWallpaperItem*>& items, int column) {
     std::vector<std::string> keys(items.size());
@@ -90,8 +76,8 @@ std::vector<std::string> TextKeys(const std::vector<const CWallpaperItem*>& item
 }  // namespace
 
 // Sorts the rows by the column; any other column leaves them as they are.
-// The result is the order CompareItems gives (ties keep the store's own
-// handling), reached by ranking the items first.
+// The result is the order a stable sort with CompareItems gives, reached on
+// keys computed once per item; the store then moves its rows once.
 void SortByColumn(IRowStore& rows, int column) {
     if (!IsSortColumn(column))
         return;
@@ -121,13 +107,5 @@ void SortByColumn(IRowStore& rows, int column) {
     };
     std::stable_sort(order.begin(), order.end(), [&](int i, int j) { return compare(i, j) < 0; });
 
-    RankTable table;
-    table.rank.reserve(static_cast<std::size_t>(n));
-    int rank = 0;
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        if (k > 0 && compare(order[k - 1], order[k]) != 0)
-            ++rank;
-        table.rank[items[static_cast<std::size_t>(order[k])]] = rank;
-    }
-    rows.SortRows(CompareRanks, reinterpret_cast<std::intptr_t>(&table));
+    rows.ReorderRows(order);
 }

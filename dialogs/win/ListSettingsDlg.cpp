@@ -4,11 +4,8 @@
 
 #include <string>
 
+#include "list/WallpaperItem.h"
 #include "res/resource.h"
-
-namespace {
-const char* const kPositions[] = {"Center", "Stretch", "Tile"};
-}  // namespace
 
 const CommandEntry<CListSettingsDlg> CListSettingsDlg::kCommands[] = {
     {IDC_INTERVAL_CHANGE, &CListSettingsDlg::OnIntervalChange, nullptr},
@@ -23,7 +20,7 @@ CListSettingsDlg::CListSettingsDlg() : CDialog(IDD_LIST_SETTINGS) {}
 bool CListSettingsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     HWND dialog = GetHwnd();
-    for (const char* position : kPositions)
+    for (const char* position : kPositionNames)
         SendDlgItemMessageA(dialog, IDC_DEFAULT_POSITION, CB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(position));
     SendDlgItemMessageA(dialog, IDC_DEFAULT_POSITION, CB_SELECTSTRING, static_cast<WPARAM>(-1),

@@ -78,6 +78,22 @@ TEST(MemoryRowStore, SelectionStates) {
     EXPECT_EQ(store.LastVisibleRow(), 4);
 }
 
+// A new order moves each row with its state; an order that does not name
+// every row exactly once changes nothing.
+TEST(MemoryRowStore, ReorderMovesRowsWithTheirStates) {
+    CMemoryRowStore store;
+    for (const char* name : {"a", "b", "c"})
+        store.InsertRow(store.RowCount(), name);
+    store.SetRowState(0, kRowSelected, kRowSelected);
+    store.ReorderRows({2, 0, 1});
+    EXPECT_EQ(Names(store), "c a b");
+    EXPECT_EQ(store.NextSelected(-1), 1);
+    for (const std::vector<int>& bad : {std::vector<int>{0, 1}, std::vector<int>{0, 0, 1},
+                                        std::vector<int>{0, 1, 3}, std::vector<int>{-1, 0, 1}})
+        store.ReorderRows(bad);
+    EXPECT_EQ(Names(store), "c a b");
+}
+
 TEST(MemoryRowStore, SortIsStable) {
     CMemoryRowStore store;
     CWallpaperItem items[] = {{"p", "", 2, 1}, {"q", "", 1, 1}, {"r", "", 2, 1}, {"s", "", 1, 1}};

@@ -38,9 +38,9 @@ struct SortOrder : ::testing::Test {
 // A store that records whether it was asked to sort.
 class WatchedStore : public CMemoryRowStore {
 public:
-    void SortRows(RowCompareFn compare, std::intptr_t param) override {
+    void ReorderRows(const std::vector<int>& order) override {
         ++sorts;
-        CMemoryRowStore::SortRows(compare, param);
+        CMemoryRowStore::ReorderRows(order);
     }
     int sorts = 0;
 };

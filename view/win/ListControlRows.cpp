@@ -105,6 +105,11 @@ void CListControlRows::SetText(int row, int column, const std::string& text) {
     if (!Valid(row) || column < 0 || column > 3)
         return;
     Row& r = m_rows[static_cast<std::size_t>(row)];
+    if (column >= 2 && r.Item()) {
+        // The item gives the position and count: nothing to keep.
+        RedrawRow(row);
+        return;
+    }
     OwnTexts& texts = r.MakeTexts();
     texts.mask |= 1u << column;
     texts.text[column] = text;
@@ -207,27 +212,18 @@ void CListControlRows::EnsureVisible(int row) {
     SendMessageA(m_hList, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
 }
 
-// Sorts the rows here, keeping the order of rows that compare equal, then
-// moves the states with their rows and redraws the control once.
-void CListControlRows::SortRows(RowCompareFn compare, std::intptr_t param) {
+// Moves the rows to their places, then moves the states with their rows
+// and redraws the control once.
+void CListControlRows::ReorderRows(const std::vector<int>& order) {
     const int count = RowCount();
-    if (count < 2)
+    std::vector<int> newIndex;
+    if (count < 2 || !PlacesOfOrder(order, count, newIndex))
         return;
     States before = ReadStates();
-    std::vector<int> order(static_cast<std::size_t>(count));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return compare(m_rows[static_cast<std::size_t>(a)].Item(),
-                       m_rows[static_cast<std::size_t>(b)].Item(), param) < 0;
-    });
-    std::vector<Row> sorted(static_cast<std::size_t>(count));
-    std::vector<int> newIndex(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        int from = order[static_cast<std::size_t>(i)];
-        sorted[static_cast<std::size_t>(i)] = std::move(m_rows[static_cast<std::size_t>(from)]);
-        newIndex[static_cast<std::size_t>(from)] = i;
-    }
-    m_rows.swap(sorted);
+    std::vector<Row> moved(static_cast<std::size_t>(count));
+    for (std::size_t place = 0; place < order.size(); ++place)
+        moved[place] = std::move(m_rows[static_cast<std::size_t>(order[place])]);
+    m_rows.swap(moved);
     MoveStates(before, newIndex);
     RedrawRow(-1);
 }
@@ -290,9 +286,9 @@ std::string CListControlRows::ItemText(const CWallpaperItem* item, int column) {
         return std::string();
     switch (column) {
     case 0:
-        return FileNamePart(item->GetPath());
+        return item->GetFileName();
     case 1:
-        return FolderPart(item->GetPath());
+        return item->GetFolder();
     case 2:
         return item->GetPosition();
     default:

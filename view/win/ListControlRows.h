@@ -41,7 +41,7 @@ public:
     void SetRowState(int row, unsigned state, unsigned mask) override;
     unsigned GetRowState(int row) const override;
     void EnsureVisible(int row) override;
-    void SortRows(RowCompareFn compare, std::intptr_t param) override;
+    void ReorderRows(const std::vector<int>& order) override;
 
     // Brackets a change of many rows: the control neither redraws nor
     // learns of new rows until the outermost EndBatch, which tells it the

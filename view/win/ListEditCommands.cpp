@@ -24,7 +24,7 @@ CListEditCommands::~CListEditCommands() {
 void CListEditCommands::AddFiles() {
     CListSettings* settings = Settings();
     FileDialogOptions options;
-    options.owner = MainWindow();
+    options.owner = m_view.MainWindow();
     options.title = texts::kAddFilesTitle;
     options.filter = texts::kAddFilesFilter;
     options.flags = OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
@@ -50,7 +50,7 @@ void CListEditCommands::AddFromFolder() {
         dialog.m_strFolderPath = settings->GetLastFolder();
         dialog.m_bIncludeSubfolders = settings->GetIncludeSubfolders();
     }
-    if (dialog.DoModal(MainWindow()) != IDOK)
+    if (dialog.DoModal(m_view.MainWindow()) != IDOK)
         return;
     CFileFinderWin finder;
     CWallpaperAdder(*this).AddFromFolder(finder, dialog.m_strFolderPath,
@@ -152,10 +152,4 @@ void CListEditCommands::BeginBulkUpdate() {
 
 void CListEditCommands::EndBulkUpdate() {
     m_view.EndBulkUpdate();
-}
-
-// The top-level window that holds the list: the main frame.
-HWND CListEditCommands::MainWindow() const {
-    HWND list = m_view.GetHwnd();
-    return list ? GetAncestor(list, GA_ROOT) : nullptr;
 }

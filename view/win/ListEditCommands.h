@@ -72,8 +72,6 @@ public:
     void EndBulkUpdate() override;
 
 private:
-    HWND MainWindow() const;
-
     CVarnelloView& m_view;
     UINT m_cfPrivate;
     CEditServicesWin m_services;

@@ -18,11 +18,6 @@ CToolCommands::~CToolCommands() {
     ClosePreviewWindow();
 }
 
-HWND CToolCommands::MainWindow() const {
-    HWND list = m_view.GetHwnd();
-    return list ? GetAncestor(list, GA_ROOT) : nullptr;
-}
-
 void CToolCommands::PreviewWindow() {
     if (m_pPreview) {
         ShowWindow(m_pPreview->GetHwnd(), SW_SHOW);
@@ -95,7 +90,7 @@ void CToolCommands::Options() {
     CProgramSettings& options = m_view.Options();
     COptionsDlg dialog;
     dialog.m_fields = options_command::FieldsFrom(options);
-    if (dialog.DoModal(MainWindow()) != IDOK)
+    if (dialog.DoModal(m_view.MainWindow()) != IDOK)
         return;
     options_command::Store(dialog.m_fields, options);
     if (IListViewFrame* frame = m_view.Frame()) {
@@ -119,17 +114,15 @@ void CToolCommands::ListSettings() {
         return;
     CListSettingsDlg dialog;
     dialog.m_fields = list_settings_command::FieldsFrom(*settings);
-    if (dialog.DoModal(MainWindow()) != IDOK)
+    if (dialog.DoModal(m_view.MainWindow()) != IDOK)
         return;
     list_settings_command::Outcome outcome =
         list_settings_command::Store(*settings, dialog.m_fields);
     using change_timer::SettingsAction;
     switch (outcome.timer) {
     case SettingsAction::kArm:
-        m_view.ArmChangeTimer();
-        break;
     case SettingsAction::kRestart:
-        KillTimer(m_view.GetHwnd(), IDT_CHANGE_TIMER);
+        // Setting the timer again replaces it with the new period.
         m_view.ArmChangeTimer();
         break;
     case SettingsAction::kKill:

@@ -48,8 +48,6 @@ public:
     void OnPreviewDestroyed() override { m_pPreview = nullptr; }
 
 private:
-    // The program's main window, which owns the dialogs.
-    HWND MainWindow() const;
     // Shows or clears the preview as the selection rules say.
     void FollowSelection(preview_follow::Action action);
     // Shows the image of the first selected row in the preview.

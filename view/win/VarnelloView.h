@@ -63,6 +63,8 @@ public:
     CListEditCommands& EditCommands() { return m_edit; }
     // The preview window, Clear Wallpaper, Options and List Settings (tests).
     CToolCommands& ToolCommands() { return m_tools; }
+    // The program's main window, which owns the view's menus and dialogs.
+    HWND MainWindow() const;
 
     // CView
     void PreCreateWindow() override;
@@ -83,8 +85,6 @@ private:
     void OnHeaderItemClick(int column);
     void OnContextMenu(POINT screenPoint);
     void OnDestroy();
-    // The program's main window, which owns the view's menus and dialogs.
-    HWND MainWindow() const;
 
     void ApplyRow(int row);
     void OnTimer(UINT_PTR id);
