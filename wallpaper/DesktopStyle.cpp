@@ -1,5 +1,7 @@
 #include "wallpaper/DesktopStyle.h"
 
+#include "list/WallpaperItem.h"
+
 // Looks the position name up in the table of the three known positions.
 std::optional<DesktopStyle> DesktopStyleFor(const std::string& position) {
     struct Entry {
@@ -8,9 +10,9 @@ std::optional<DesktopStyle> DesktopStyleFor(const std::string& position) {
         const char* style;
     };
     static const Entry kTable[] = {
-        {"Center", "0", "0"},
-        {"Stretch", "0", "2"},
-        {"Tile", "1", "0"},
+        {kPositionCenter, "0", "0"},
+        {kPositionStretch, "0", "2"},
+        {kPositionTile, "1", "0"},
     };
     for (const Entry& entry : kTable) {
         if (position == entry.position)

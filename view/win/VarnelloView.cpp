@@ -435,13 +435,13 @@ void CVarnelloView::OnRemoveAll() {
     m_edit.RemoveAll();
 }
 void CVarnelloView::OnPositionCenter() {
-    m_edit.SetPosition("Center");
+    m_edit.SetPosition(kPositionCenter);
 }
 void CVarnelloView::OnPositionStretch() {
-    m_edit.SetPosition("Stretch");
+    m_edit.SetPosition(kPositionStretch);
 }
 void CVarnelloView::OnPositionTile() {
-    m_edit.SetPosition("Tile");
+    m_edit.SetPosition(kPositionTile);
 }
 void CVarnelloView::OnResetCount() {
     m_edit.ResetCount();
