@@ -174,13 +174,18 @@ line "Remove All on $n" "$removed" 0 "< 1000 ms"
 vi reg-set "$key" "Auto Save" dword 0 >/dev/null
 kill "$PID" 2>/dev/null; wait "$PID" 2>/dev/null; PID=
 
-# Add From Folder: 20,000 files, from OK to the rows shown (sorted, as Auto Sort is on).
-fresh_settings; launch; vi wait-window 60000 wait-count 0 >/dev/null
-added=$(vi command 32772 wait-dialog set-text 1000 "$pics\\Add20k" mark press OK \
-  wait-count 20000 300000 elapsed add | figure add)
-enumerated=$(wine "$build/bench/floors.exe" enumerate "$pics\\Add20k" 2>/dev/null | figure enumerate)
+# Add From Folder: 20,000 files, from OK to the rows shown (sorted, as Auto
+# Sort is on); best of three, each into a new empty list, as is the floor.
+added=$(for _ in 1 2 3; do
+  fresh_settings; launch; vi wait-window 60000 wait-count 0 >/dev/null
+  vi command 32772 wait-dialog set-text 1000 "$pics\\Add20k" mark press OK \
+    wait-count 20000 300000 elapsed add | figure add
+  finish
+done | best)
+enumerated=$(for _ in 1 2 3; do
+  wine "$build/bench/floors.exe" enumerate "$pics\\Add20k" 2>/dev/null | figure enumerate
+done | best)
 line "Add From Folder, 20,000 files" "$added" "$enumerated" "<= 2x plain enumeration"
-kill "$PID" 2>/dev/null; wait "$PID" 2>/dev/null; PID=
 
 # Apply a 6000 x 4000 JPEG: the program (Apply Selected) against the raw
 # GDI+ decode and BMP encode, and djpeg -bmp.
@@ -194,8 +199,13 @@ raw=$(wine "$build/bench/floors.exe" gdiplus "$pics\\big.jpg" "$(winpath "$work/
 djpeg_ms=$(for _ in 1 2 3; do
   t=$(now); djpeg -bmp -outfile "$work/djpeg.bmp" "$drive/Pictures/big.jpg"; ms_since "$t"
 done | best)
+# Applying also hands the bitmap it wrote to the system, which the raw
+# floor leaves out: that call alone, with the same bitmap.
+handed=$(wine "$build/bench/floors.exe" wallpaper "$(winpath "$build/CurrentPaper.bmp")" 3 \
+  2>/dev/null | figure wallpaper)
 line "apply 6000 x 4000 JPEG" "$applied" "$raw" "<= 1.1x raw GDI+ decode + BMP encode"
 line "  (djpeg -bmp of the same file)" "$djpeg_ms" 0 ""
+line "  (the system taking the bitmap)" "$handed" 0 ""
 
 # Idle private memory of the Release build: empty list against an empty
 # window with a list view, and per item with 100,000 items.
