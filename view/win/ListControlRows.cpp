@@ -44,6 +44,14 @@ void CopyToBuffer(const std::string& text, wchar_t* buffer, int size) {
     buffer[length] = L'\0';
 }
 
+// Answers the control's request for a cell's text, in either character set.
+template <typename DispInfo>
+void FillText(const IRowStore& rows, const DispInfo& info) {
+    if (info.item.mask & LVIF_TEXT)
+        CopyToBuffer(rows.GetText(info.item.iItem, info.item.iSubItem), info.item.pszText,
+                     info.item.cchTextMax);
+}
+
 // The row the control's search by text finds: column 0 texts that start
 // with (LVFI_PARTIAL, LVFI_SUBSTRING) or equal (LVFI_STRING) the text,
 // without regard to case, from the start row on; -1 when none does.
@@ -247,22 +255,14 @@ void CListControlRows::EndBatch() {
 
 bool CListControlRows::OnNotify(const NMHDR& header, LRESULT& result) {
     switch (header.code) {
-    case LVN_GETDISPINFOA: {
-        auto& info = reinterpret_cast<const NMLVDISPINFOA&>(header);
-        if (info.item.mask & LVIF_TEXT)
-            CopyToBuffer(GetText(info.item.iItem, info.item.iSubItem), info.item.pszText,
-                         info.item.cchTextMax);
+    case LVN_GETDISPINFOA:
+        FillText(*this, reinterpret_cast<const NMLVDISPINFOA&>(header));
         result = 0;
         return true;
-    }
-    case LVN_GETDISPINFOW: {
-        auto& info = reinterpret_cast<const NMLVDISPINFOW&>(header);
-        if (info.item.mask & LVIF_TEXT)
-            CopyToBuffer(GetText(info.item.iItem, info.item.iSubItem), info.item.pszText,
-                         info.item.cchTextMax);
+    case LVN_GETDISPINFOW:
+        FillText(*this, reinterpret_cast<const NMLVDISPINFOW&>(header));
         result = 0;
         return true;
-    }
     case LVN_ODFINDITEMA: {
         auto& find = reinterpret_cast<const NMLVFINDITEMA&>(header);
         result = FindRow(*this, find.iStart, find.lvfi.flags, find.lvfi.psz ? find.lvfi.psz : "");
