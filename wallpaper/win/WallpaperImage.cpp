@@ -261,12 +261,14 @@ HRESULT CWallpaperImage::Save(const std::string& path) {
     CLSID encoder;
     if (!FindEncoder(path, encoder))
         return E_FAIL;
-    std::wstring target = Widen(path);
-
+    const std::wstring target = Widen(path);
     IStream* stream = nullptr;
-    HRESULT result =
-        SHCreateStreamOnFileEx(target.c_str(), STGM_WRITE | STGM_CREATE | STGM_SHARE_DENY_WRITE,
-                               FILE_ATTRIBUTE_NORMAL, TRUE, nullptr, &stream);
+    auto openTarget = [&] {
+        return SHCreateStreamOnFileEx(target.c_str(),
+                                      STGM_WRITE | STGM_CREATE | STGM_SHARE_DENY_WRITE,
+                                      FILE_ATTRIBUTE_NORMAL, TRUE, nullptr, &stream);
+    };
+    HRESULT result = openTarget();
     if (result == HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION) && m_decoded) {
         // GDI+ may hold the source file open while its bitmap lives, and the
         // target may be that file: take the pixels and let the file go.
@@ -275,9 +277,7 @@ HRESULT CWallpaperImage::Save(const std::string& path) {
             return result;
         DllExports::GdipDisposeImage(static_cast<GpBitmap*>(m_decoded));
         m_decoded = nullptr;
-        result =
-            SHCreateStreamOnFileEx(target.c_str(), STGM_WRITE | STGM_CREATE | STGM_SHARE_DENY_WRITE,
-                                   FILE_ATTRIBUTE_NORMAL, TRUE, nullptr, &stream);
+        result = openTarget();
     }
     if (FAILED(result))
         return result;
