@@ -121,10 +121,6 @@ void SetVisibleStyle(HWND window, bool visible) {
     SetWindowLongPtrA(window, GWL_STYLE, style);
 }
 
-}  // namespace
-
-namespace {
-
 // The parking window's messages: the end of the session goes on to the
 // windows parked under it; one that refuses refuses for all.
 LRESULT CALLBACK ParkingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
