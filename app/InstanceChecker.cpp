@@ -36,11 +36,10 @@ CStartupLock::~CStartupLock() {
     Unlock();
 }
 
-void CStartupLock::Lock() {
-    if (!m_bLocked) {
-        m_system.WaitForMutex(m_mutex);
-        m_bLocked = true;
-    }
+bool CStartupLock::Lock(std::uint32_t timeoutMs) {
+    if (!m_bLocked)
+        m_bLocked = m_system.WaitForMutex(m_mutex, timeoutMs);
+    return m_bLocked;
 }
 
 void CStartupLock::Unlock() {
@@ -67,11 +66,14 @@ InstanceWindow CInstanceChecker::WindowToActivate() {
     return m_system.MainWindow();
 }
 
-void CInstanceChecker::TakeStartupLock() {
+bool CInstanceChecker::TakeStartupLock(std::uint32_t timeoutMs) {
     if (!m_mutexStartup)
-        return;
+        return false;
     m_pStartupLock = std::make_unique<CStartupLock>(m_system, m_mutexStartup);
-    m_pStartupLock->Lock();
+    if (m_pStartupLock->Lock(timeoutMs))
+        return true;
+    m_pStartupLock.reset();
+    return false;
 }
 
 void CInstanceChecker::ReleaseStartupLock() {

@@ -19,8 +19,9 @@ public:
 
     // A named mutex, not owned (an existing one is opened); null on failure.
     virtual KernelHandle CreateNamedMutex(const std::string& name) = 0;
-    // Takes the mutex, waiting without time limit.
-    virtual void WaitForMutex(KernelHandle mutex) = 0;
+    // Takes the mutex, waiting at most timeoutMs; false when the time ran
+    // out (or the mutex cannot be waited for).
+    virtual bool WaitForMutex(KernelHandle mutex, std::uint32_t timeoutMs) = 0;
     virtual void ReleaseMutex(KernelHandle mutex) = 0;
     virtual void CloseHandle(KernelHandle handle) = 0;
 
@@ -63,7 +64,8 @@ public:
     ~CStartupLock();
     CStartupLock(const CStartupLock&) = delete;
     CStartupLock& operator=(const CStartupLock&) = delete;
-    void Lock();
+    // Takes the mutex, waiting at most timeoutMs; false when it is not held.
+    bool Lock(std::uint32_t timeoutMs);
     void Unlock();
 
 private:
@@ -76,7 +78,9 @@ private:
 // publishes its main window in a named mapping; a later start finds it,
 // brings that window forward, hands it its file name and ends. A named
 // mutex, held from the start of start-up until the window is published,
-// orders two starts at the same moment.
+// orders two starts at the same moment; a start waits for it a bounded
+// time, so that a first start held up (by a box before its window shows)
+// does not keep later starts waiting for ever.
 class CInstanceChecker {
 public:
     // Creates (or opens) the start-up mutex named by the instance name.
@@ -92,8 +96,9 @@ public:
 
     // False when the start-up mutex could not be created.
     bool IsValid() const { return m_mutexStartup != nullptr; }
-    // Takes the start-up mutex, waiting without time limit.
-    void TakeStartupLock();
+    // Takes the start-up mutex, waiting at most timeoutMs; false when the
+    // time ran out (the start should then end).
+    bool TakeStartupLock(std::uint32_t timeoutMs);
     // Whether another instance has published its window.
     bool IsAnotherInstanceRunning();
     // Brings the published window forward (out of the notification area

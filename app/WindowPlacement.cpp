@@ -118,9 +118,21 @@ bool ActivationBringsToTop(int n) {
     }
 }
 
+bool IsStoredShowCommandUsable(std::uint32_t showCmd) {
+    switch (showCmd) {
+    case show_cmd::kShowNormal:
+    case show_cmd::kShowMinimized:
+    case show_cmd::kShowMaximized:
+    case show_cmd::kShow:
+        return true;
+    default:
+        return false;
+    }
+}
+
 WindowPlacementValues PlacementToRestore(const std::optional<WindowPlacementValues>& stored,
                                          int n) {
-    if (!stored)
+    if (!stored || !IsStoredShowCommandUsable(stored->showCmd))
         return DefaultWindowPlacement();
     WindowPlacementValues p = *stored;
     if (n != show_cmd::kShowNormal)

@@ -58,7 +58,12 @@ int ResolveActivationCommand(int n, bool visible, bool minimised);
 // Whether the activation brings the window's last active pop-up to the top
 // (not for the commands that hide or do not activate).
 bool ActivationBringsToTop(int n);
+// Whether a stored placement's show command may be used: SW_SHOWNORMAL,
+// SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED, and SW_SHOW, which is stored for a
+// window closed while minimised or parked. Any other command (SW_HIDE
+// above all) could leave a window that nothing brings back.
+bool IsStoredShowCommandUsable(std::uint32_t showCmd);
 // The placement the activation sets: the stored one with its show command
 // replaced by n (unless n is SW_SHOWNORMAL), or the default placement as
-// it is when none is stored.
+// it is when none is stored or the stored show command is not usable.
 WindowPlacementValues PlacementToRestore(const std::optional<WindowPlacementValues>& stored, int n);

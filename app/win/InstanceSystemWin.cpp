@@ -32,10 +32,11 @@ KernelHandle CInstanceSystemWin::CreateNamedMutex(const std::string& name) {
     return CreateMutexA(nullptr, FALSE, name.c_str());
 }
 
-void CInstanceSystemWin::WaitForMutex(KernelHandle mutex) {
+bool CInstanceSystemWin::WaitForMutex(KernelHandle mutex, std::uint32_t timeoutMs) {
     // A mutex left behind by an instance that ended without letting it go
     // is ours now all the same.
-    WaitForSingleObject(mutex, INFINITE);
+    DWORD result = WaitForSingleObject(mutex, timeoutMs);
+    return result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
 }
 
 void CInstanceSystemWin::ReleaseMutex(KernelHandle mutex) {

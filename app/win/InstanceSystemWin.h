@@ -9,7 +9,7 @@
 class CInstanceSystemWin : public IInstanceSystem {
 public:
     KernelHandle CreateNamedMutex(const std::string& name) override;
-    void WaitForMutex(KernelHandle mutex) override;
+    bool WaitForMutex(KernelHandle mutex, std::uint32_t timeoutMs) override;
     void ReleaseMutex(KernelHandle mutex) override;
     void CloseHandle(KernelHandle handle) override;
     KernelHandle OpenMapping(const std::string& name) override;

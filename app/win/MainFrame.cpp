@@ -21,6 +21,8 @@ constexpr LONG kMinHeight = 204;
 // Posted to itself to open the lists that later starts handed over, once
 // the sender has its answer.
 constexpr UINT kOpenHandedOverMessage = WM_APP + 1;
+// What the system shows while the user keeps the session from ending.
+const char kUnsavedListReason[] = "The wallpaper list has unsaved changes.";
 
 // An image list of the toolbar's 16 by 16 buttons from a bitmap strip.
 HIMAGELIST LoadButtonImages(UINT bitmapId) {
@@ -116,6 +118,11 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_COPYDATA:
         return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_QUERYENDSESSION:
+        return OnQueryEndSession() ? TRUE : FALSE;
+    case WM_ENDSESSION:
+        OnEndSession(wParam != FALSE);
+        return 0;
     case kOpenHandedOverMessage:
         OpenHandedOverLists();
         return 0;
@@ -232,14 +239,31 @@ void CMainFrame::SaveWindowPlacement() {
 // refused close leaves everything running as before.
 void CMainFrame::OnClose() {
     SaveWindowPlacement();
+    if (CheckListBeforeClosing())
+        FinishClose();
+}
+
+// The list's check before closing: saved without a question when "Auto
+// Save" is on, else the user is asked. False when the user cancelled or
+// the save failed.
+bool CMainFrame::CheckListBeforeClosing() {
+    CDocument* document = GetActiveDocument();
+    if (!document)
+        return true;
+    g_bClosing = 1;
+    if (document->SaveModified())
+        return true;
+    // Not closing after all: New and Open ask their question again.
+    g_bClosing = 0;
+    return false;
+}
+
+// The rest of a close: the list is remembered as the last list, and the
+// windows go (the list window writes the options, column widths and the
+// preview's position on its way).
+void CMainFrame::FinishClose() {
     std::string lastDocument;
     if (CDocument* document = GetActiveDocument()) {
-        g_bClosing = 1;
-        if (!document->SaveModified()) {
-            // Not closing after all: New and Open ask their question again.
-            g_bClosing = 0;
-            return;
-        }
         document->SetModifiedFlag(false);
         lastDocument = document->GetPathName();
     }
@@ -247,6 +271,38 @@ void CMainFrame::OnClose() {
         profile->WriteString(CProgramSettings::kSection, CProgramSettings::kLastDocument,
                              lastDocument);
     DestroyWindow(GetHwnd());
+}
+
+// The session is to end (log-off, shut-down): the list is checked as at a
+// close. Cancel keeps the session going, with a reason the system shows.
+// Nothing else is written yet: the session may go on after all.
+bool CMainFrame::OnQueryEndSession() {
+    m_shutdownReason.Clear();
+    bool mayEnd = CheckListBeforeClosing();
+    g_bClosing = 0;
+    if (!mayEnd)
+        m_shutdownReason.Set(GetHwnd(), kUnsavedListReason);
+    return mayEnd;
+}
+
+// The session ends (or goes on, when ending is false). The system may end
+// the process as soon as this returns, so everything a close writes is
+// written here: the placement, the list when "Auto Save" is on and it
+// changed since the question (a timer tick), the last list, the options
+// and column widths, the preview's position and the recent files.
+void CMainFrame::OnEndSession(bool ending) {
+    m_shutdownReason.Clear();
+    if (!ending)
+        return;
+    SaveWindowPlacement();
+    CVarnelloView* view = GetListView();
+    CVarnelloDoc* document = view ? view->GetDocument() : nullptr;
+    if (document && document->IsModified() && document->GetAutoSave() &&
+        !document->GetPathName().empty())
+        document->DoSave(document->GetPathName());
+    FinishClose();
+    if (CApplication* app = CApplication::Get())
+        app->SaveRecentFileList();
 }
 
 // Every minimise parks the window in the notification area.

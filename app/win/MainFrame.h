@@ -7,6 +7,7 @@
 
 #include "app/win/SystemTray.h"
 #include "framework/win/FrameWindow.h"
+#include "framework/win/ShutdownBlockReason.h"
 #include "framework/win/StatusBar.h"
 #include "framework/win/ToolBar.h"
 #include "view/ListViewFrame.h"
@@ -17,8 +18,8 @@ class CVarnelloView;
 // around the list window; the icon in the notification area and parking
 // there on every minimise; the window placement kept in "WindowPos";
 // snapping to the work area's edges while dragged; the close sequence that
-// saves automatically and remembers the last list; lists handed over by a
-// later start of the program.
+// saves automatically and remembers the last list, also when the session
+// ends; lists handed over by a later start of the program.
 class CMainFrame : public CFrameWindow, public IListViewFrame {
 public:
     CMainFrame();
@@ -61,6 +62,10 @@ private:
     LRESULT OnCopyData(const COPYDATASTRUCT* data);
     void OpenHandedOverLists();
     void SaveWindowPlacement();
+    bool CheckListBeforeClosing();
+    void FinishClose();
+    bool OnQueryEndSession();
+    void OnEndSession(bool ending);
 
     int m_nSnapLimit = 10;
     int m_bSnapWindow = 1;
@@ -78,4 +83,6 @@ private:
     HICON m_hTrayIcon = nullptr;
     // Lists that later starts of the program asked to open, oldest first.
     std::deque<std::string> m_handedOver;
+    // Given while the user keeps the session from ending over the list.
+    CShutdownBlockReason m_shutdownReason;
 };

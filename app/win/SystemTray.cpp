@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "framework/win/Application.h"
 #include "framework/win/FrameWindow.h"
@@ -120,6 +121,21 @@ void SetVisibleStyle(HWND window, bool visible) {
     SetWindowLongPtrA(window, GWL_STYLE, style);
 }
 
+// The parking window's messages: the end of the session goes on to the
+// windows parked under it; one that refuses refuses for all.
+LRESULT CALLBACK ParkingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_QUERYENDSESSION && message != WM_ENDSESSION)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    std::vector<HWND> parked;
+    for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        parked.push_back(child);
+    LRESULT mayEnd = TRUE;
+    for (HWND window : parked)
+        if (IsWindow(window) && !SendMessageA(window, message, wParam, lParam))
+            mayEnd = FALSE;
+    return message == WM_QUERYENDSESSION ? mayEnd : 0;
+}
+
 }  // namespace
 
 bool CParkingWindow::Create() {
@@ -130,7 +146,7 @@ bool CParkingWindow::Create() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     if (!GetClassInfoExA(instance, kParkingClass, &wc)) {
         wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = DefWindowProcA;
+        wc.lpfnWndProc = ParkingProc;
         wc.hInstance = instance;
         wc.lpszClassName = kParkingClass;
         if (!RegisterClassExA(&wc))

@@ -12,6 +12,9 @@ extern UINT g_uTaskbarCreatedMessage;
 // The one hidden window that parked windows are moved under, so that they
 // leave the taskbar; made on first use, destroyed with the tray icon and at
 // exit. It holds only a handle, so it outlives every object that uses it.
+// A parked window is no top-level window, and the system asks only those
+// whether the session may end: the parking window passes the question and
+// the end of the session on to the windows parked under it.
 class CParkingWindow {
 public:
     HWND GetHwnd() const { return m_hWnd; }

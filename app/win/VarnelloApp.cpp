@@ -28,6 +28,8 @@ const char kInstanceName[] = "Varnello-619438ce-c736-4ac7-a835-59b2591670ba";
 namespace {
 constexpr char kCompanyKey[] = "Quillfen";
 constexpr std::uint32_t kActivationTimeoutMs = 30000;
+// How long a start waits for another start to publish its window.
+constexpr std::uint32_t kStartupLockTimeoutMs = 10000;
 
 constexpr int kRecentFileCount = 4;
 }  // namespace
@@ -56,11 +58,13 @@ void CVarnelloApp::OnAppAbout() {
 // The start-up routine; the order of the steps matters.
 bool CVarnelloApp::InitInstance() {
     // 1. The single-instance guard: a start that overlaps another waits here
-    // until that one has published its window (or failed).
+    // until that one has published its window (or failed). A start that
+    // waits longer (the other is held up, say by a box before its window
+    // shows) ends quietly, as when it finds another instance: the other
+    // one's window comes.
     CInstanceChecker guard(InstanceSystem(), kInstanceName);
-    if (!guard.IsValid())
+    if (!guard.IsValid() || !guard.TakeStartupLock(kStartupLockTimeoutMs))
         return false;
-    guard.TakeStartupLock();
     const CommandLineInfo info = ParseCommandLine(m_arguments);
 
     // 2. Another instance runs: bring it forward, hand it our list, and end.

@@ -141,9 +141,13 @@ OpenOutcome CApplication::OpenDocumentFile(const std::string& path) {
     return m_pTemplate->Manager().OpenDocumentFile(path);
 }
 
-int CApplication::ExitInstance() {
+void CApplication::SaveRecentFileList() {
     if (m_pRecentFiles)
         m_pRecentFiles->WriteTo(Profile());
+}
+
+int CApplication::ExitInstance() {
+    SaveRecentFileList();
     return 0;
 }
 

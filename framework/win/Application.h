@@ -41,6 +41,9 @@ public:
     // Creates the recent-file list and reads it from the profile.
     void LoadRecentFileList(int size);
     CRecentFileList* RecentFiles() const { return m_pRecentFiles.get(); }
+    // Writes the recent-file list to the profile (the exit step does; also
+    // the end of the session, after which the process may be ended).
+    void SaveRecentFileList();
     // Writes the entries of the recent-file list into the menu in place of
     // the first recent-file item.
     void UpdateRecentFileMenu(HMENU menu);

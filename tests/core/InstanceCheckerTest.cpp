@@ -44,12 +44,15 @@ public:
     KernelHandle CreateNamedMutex(const std::string& name) override {
         return failMutex ? nullptr : new std::string("m" + name);
     }
-    void WaitForMutex(KernelHandle mutex) override {
+    bool WaitForMutex(KernelHandle mutex, std::uint32_t timeoutMs) override {
         std::unique_lock<std::mutex> guard(w.lock);
         int& owner = w.mutexOwner[Name(mutex).substr(1)];
-        w.changed.wait(guard, [&] { return owner == 0; });
+        if (!w.changed.wait_for(guard, std::chrono::milliseconds(timeoutMs),
+                                [&] { return owner == 0; }))
+            return false;
         owner = m_id;
         Log("lock");
+        return true;
     }
     void ReleaseMutex(KernelHandle mutex) override {
         std::lock_guard<std::mutex> guard(w.lock);
@@ -113,7 +116,7 @@ private:
 bool StartUp(FakeProcess& process, InstanceWindow window, InstanceWindow* activated = nullptr,
              const std::optional<std::string>& text = std::string()) {
     CInstanceChecker guard(process, kName);
-    guard.TakeStartupLock();
+    guard.TakeStartupLock(30000);
     if (guard.IsAnotherInstanceRunning()) {
         InstanceWindow found = guard.ActivateRunningInstance(text, 0, 30000);
         if (activated)
@@ -182,7 +185,7 @@ TEST_F(InstanceGuard, FailuresAreReportedAndTheLockIsNeverKept) {
     // happens, and the lock is held until the guard goes.
     {
         CInstanceChecker guard(second, kName);
-        guard.TakeStartupLock();
+        guard.TakeStartupLock(30000);
         CloseInstanceMapping(first);
         EXPECT_EQ(guard.ActivateRunningInstance(std::string("x.vld"), 0, 30000), 0u);
         EXPECT_EQ(world.mutexOwner[kName], 2);
@@ -222,7 +225,7 @@ TEST_F(InstanceGuard, StartsAtTheSameMomentGiveOneInstance) {
     std::thread waiting;
     {
         CInstanceChecker guard(first, kName);
-        guard.TakeStartupLock();
+        guard.TakeStartupLock(30000);
         waiting = std::thread([&] { laterIsFirst = StartUp(second, 20); });
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
         EXPECT_EQ(world.mutexOwner[kName], 1);

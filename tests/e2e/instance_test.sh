@@ -3,7 +3,8 @@
 # exactly one window; a second start while the window is parked brings it
 # back and ends; a second start with a list (a relative name, as the shell
 # may give it) hands the list to the running program, which asks about its
-# own changes first and then opens it.
+# own changes first and then opens it; a start that finds the start-up lock
+# held for long ends by itself, without a window.
 set -u
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -57,4 +58,20 @@ inspect press No
 inspect wait-title "EMPTY.vld - Varnello" >/dev/null
 expect_eq "rows of the opened list" "count: 0" "$(inspect count)"
 e2e_close
+
+e2e_step "the start-up lock held by another program: a start ends after a while"
+(exec wine "$VINSPECT" hold-mutex Varnello-619438ce-c736-4ac7-a835-59b2591670ba 60000) \
+  >holder.out 2>&1 </dev/null &
+holder=$!
+for i in $(seq 200); do grep -q held holder.out && break; sleep 0.1; done
+grep -q held holder.out || { kill $holder; e2e_fail "the lock is not held"; }
+started=$SECONDS
+timeout 40 wine "$VARNELLO_EXE" ONE.vld >fifth.log 2>&1 </dev/null
+rc=$?
+waited=$((SECONDS - started))
+kill $holder 2>/dev/null
+wait $holder 2>/dev/null
+expect_eq "exit code of the start that waited" 1 $rc
+[ $waited -le 20 ] || e2e_fail "the start ended after $waited s"
+echo "the start waited $waited s"
 echo PASS

@@ -3,7 +3,9 @@
 # which adds 1 to its count and clears its pending flag): the title shows
 # " *"; closing asks "Save changes to LIST.vld?", where Cancel keeps the
 # program open and No leaves the file as it was; Ctrl+S saves and clears
-# the mark; Yes at closing saves too.
+# the mark; Yes at closing saves too. A log-off asks the same question (also
+# while the window is parked), saves with "Auto Save", and its end writes
+# what a close writes.
 set -u
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -76,4 +78,68 @@ expect_eq "question at closing" "$question" "$(inspect wait-dialog 20000 | grep 
 inspect press Yes
 e2e_wait_exit
 expect_file "file after Yes" count7.vld LIST.vld
+
+# The log-off as the system runs it: WM_QUERYENDSESSION to every top-level
+# window of the program, in the background (a question may come), then
+# WM_ENDSESSION; after a session that ends the program is ended at once.
+query_session() {
+  (exec timeout 120 wine "$VINSPECT" session-query 60000) >query.out 2>&1 </dev/null &
+  E2E_QUERY=$!
+}
+query_wait() {
+  wait $E2E_QUERY
+}
+key='HKCU\Software\Quillfen\Varnello'
+list_path=$(e2e_winpath "$E2E_WORK/LIST.vld")
+
+e2e_step "log-off while parked, Auto Save off: the question; Cancel keeps the session"
+cp original.vld LIST.vld
+inspect reg-delete "$key"  # what the end of the session writes, nothing before
+e2e_start LIST.vld
+inspect select 0 >/dev/null
+e2e_key Return
+inspect wait-title "LIST.vld * - Varnello" 20000 >/dev/null
+inspect command 32784 minimize  # the preview window, then parked with it
+expect_soon "parked" "window: hidden minimized" window
+query_session
+expect_eq "question at log-off" "$question" "$(inspect wait-dialog 20000 | grep -v '^static 1088')"
+inspect press Cancel
+query_wait
+expect_eq "answer after Cancel" "session may end: no" "$(cat query.out)"
+inspect session-end 0
+expect_eq "the session goes on" "title: LIST.vld * - Varnello" "$(inspect sync title)"
+cmp -s original.vld LIST.vld || e2e_fail "Cancel changed the file"
+
+e2e_step "Yes saves; the end of the session writes what a close writes"
+query_session
+inspect wait-dialog 20000 >/dev/null
+inspect press Yes
+query_wait
+expect_eq "answer after Yes" "session may end: yes" "$(cat query.out)"
+expect_file "file after Yes" count6.vld LIST.vld
+inspect session-end 1 kill
+e2e_wait_exit
+expect_eq "written at the end of the session" "$key\WindowPos = sz:0,5,
+$key\Last Document = sz:$list_path
+$key\Recent File List\File1 = sz:$list_path
+$key\Col_Name = dword:150
+$key\Auto Save = dword:0
+$key\Preview X = dword:0" "$(inspect reg-get "$key" WindowPos reg-get "$key" "Last Document" \
+  reg-get "$key\Recent File List" File1 reg-get "$key" Col_Name reg-get "$key" "Auto Save" \
+  reg-get "$key" "Preview X" | sed 's/\(WindowPos = sz:[0-9]*,[0-9]*,\).*/\1/')"
+
+e2e_step "log-off with Auto Save on: saved without a question, and changes since at the end"
+cp original.vld LIST.vld
+inspect reg-set "$key" "Auto Save" dword 1
+e2e_start LIST.vld
+inspect select 0 >/dev/null
+e2e_key Return
+inspect wait-title "LIST.vld * - Varnello" 20000 >/dev/null
+expect_eq "answer with Auto Save" "session may end: yes" "$(inspect session-query)"
+expect_file "file after the question" count6.vld LIST.vld
+e2e_key Return
+inspect wait-title "LIST.vld * - Varnello" 20000 >/dev/null
+inspect session-end 1 kill
+e2e_wait_exit
+expect_file "file after the end of the session" count7.vld LIST.vld
 echo "PASS"

@@ -4,7 +4,8 @@
 # docks on the side it is dragged to; "WindowPos" is written at close and
 # restored at start, maximised too; "Minimize On Start" with a stored
 # placement and a reloaded list starts parked, and a second start brings the
-# window back; a window closed while parked reopens shown normally.
+# window back; a window closed while parked reopens shown normally where it
+# was; a stored placement that would hide the window gives the default one.
 set -u
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -70,5 +71,13 @@ expect_eq "stored at close" "0,5,100,50,700,450" "$(stored_placement)"
 inspect reg-set "$key" "Minimize On Start" dword 0
 e2e_start
 expect_eq "window" "window: visible normal" "$(inspect window)"
+expect_eq "rectangle" "rect: 100 50 700 450" "$(inspect rect)"
+e2e_close
+
+e2e_step "a stored show command 0 (hidden): the default placement, shown"
+inspect reg-set "$key" WindowPos sz "0,0,-1,-1,-1,-1,100,50,700,450"
+e2e_start
+expect_eq "window" "window: visible normal" "$(inspect window)"
+expect_eq "rectangle" "rect: 20 20 520 320" "$(inspect rect)"
 e2e_close
 echo PASS

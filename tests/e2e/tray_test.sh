@@ -3,8 +3,9 @@
 # (hidden, the icon stays with the shell), a click on the icon brings it
 # back, Shift+click (Shift held in the X server) changes the wallpaper while
 # the window stays parked, the icon's menu works while parked, and a double
-# click brings the window back. The icon's mouse messages are posted to the
-# window as the shell posts them.
+# click brings the window back. While a change's error box is open, timer
+# ticks, Shift+clicks and Apply Random open no second box. The icon's mouse
+# messages are posted to the window as the shell posts them.
 set -u
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -74,4 +75,32 @@ inspect tray right-up menu-key x
 inspect wait-dialog >/dev/null
 inspect press No
 e2e_wait_exit
+
+e2e_step "a change's error box stays the only one: ticks, Shift-clicks, Apply Random skipped"
+{
+  vld_string 'VLD Version 3'
+  vld_int32 1; vld_int32 24; vld_int32 0  # a change every 24 hours: ticks come from the test
+  vld_string 'Stretch'; vld_string ''; vld_int32 0
+  vld_int32 1
+  vld_string "$(e2e_winpath "$E2E_WORK/gone.png")"; vld_string 'Center'; vld_int32 0; vld_int32 1
+} >GONE.vld
+e2e_start GONE.vld
+inspect timer 1246
+expect_eq "the first tick's box" "dialog: File Not Found" "$(inspect wait-dialog | head -1)"
+# Each of these returns only once the program is done with it; one that
+# opened a box of its own would not.
+inspect timer 1246 wait timer 1246 wait send-command 32813 5000
+xdotool keydown shift || e2e_fail "xdotool keydown shift"
+inspect_try shift-down tray left-down wait tray left-double wait >/dev/null
+rc=$?
+inspect shift-up >/dev/null
+xdotool keyup shift
+[ $rc -eq 0 ] || e2e_fail "Shift+click on the icon while the box is open"
+expect_eq "boxes" "boxes: 1" "$(inspect boxes)"
+inspect press OK wait-no-dialog
+e2e_step "closed: the next tick changes again"
+inspect timer 1246
+expect_eq "the next tick's box" "dialog: File Not Found" "$(inspect wait-dialog | head -1)"
+inspect press OK wait-no-dialog
+e2e_close
 echo PASS

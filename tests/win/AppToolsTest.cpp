@@ -163,6 +163,20 @@ TEST_F(AppTools, PreviewShowsFollowsAndRemembers) {
     Idle();
     EXPECT_EQ(Preview(), nullptr);
     EXPECT_EQ(TypedValue(kKey, "Preview X"), "dword:" + std::to_string(work.left));
+    // The close box and Enter destroy it too, and each close stores the place.
+    for (int x : {40, 41}) {
+        Key(VK_F5);
+        ASSERT_NE(Preview(), nullptr);
+        HWND window = Preview()->GetHwnd();
+        SetWindowPos(window, nullptr, x, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        if (x == 40)
+            PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        else
+            PostMessageA(window, WM_KEYDOWN, VK_RETURN, 0);
+        Idle();
+        EXPECT_EQ(Preview(), nullptr) << x;
+        EXPECT_EQ(TypedValue(kKey, "Preview X"), "dword:" + std::to_string(x));
+    }
 }
 
 // The list reports a range chosen with Shift (LVN_ODSTATECHANGED) and a
@@ -265,8 +279,9 @@ TEST_F(AppTools, OptionsApplyAtOnce) {
               "dword:0dword:0dword:1");
 }
 
-// Turning the interval on arms timer 1246 and marks the list; OK without
-// a change marks nothing; turning it off stops the timer.
+// Turning the interval on arms timer 1246 and marks the list (also after a
+// refused value); OK without a change marks nothing; turning it off stops
+// the timer.
 TEST_F(AppTools, ListSettingsDriveTheTimerAndTheMark) {
     Start({});
     // The step waits until the idle-time enabling has run.
@@ -278,6 +293,8 @@ TEST_F(AppTools, ListSettingsDriveTheTimerAndTheMark) {
     WithDialog(kListSettings, "List Settings", [&](HWND dialog) {
         position = edittest::ItemText(dialog, 1011);
         CheckDlgButton(dialog, 1002, BST_CHECKED);
+        SetDlgItemTextA(dialog, 1012, "25");  // refused first: the dialog stays
+        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
         SetDlgItemTextA(dialog, 1012, "24");
         SetDlgItemTextA(dialog, 1014, "59");
         SendDlgItemMessageA(dialog, 1011, CB_SETCURSEL, 2, 0);
@@ -290,6 +307,8 @@ TEST_F(AppTools, ListSettingsDriveTheTimerAndTheMark) {
     EXPECT_EQ(
         settings->GetIntervalChange() * 10000 + settings->GetHours() * 100 + settings->GetMinutes(),
         12459);
+    ASSERT_EQ(m_prompter.Boxes().size(), 1u);
+    EXPECT_EQ(m_prompter.Boxes()[0].text, "Please enter an integer between 0 and 24.");
     EXPECT_EQ(FrameTitle(), "LIST.vld * - Varnello");
     EXPECT_TRUE(TimerRunning());
     Doc()->SetModifiedFlag(false);

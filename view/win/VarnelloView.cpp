@@ -356,23 +356,28 @@ bool CVarnelloView::ApplyWallpaper(const std::string& path, const std::string& p
 }
 
 // Applies a row's item; on success counts it and marks the list modified.
+// Nothing happens while an earlier change is running.
 void CVarnelloView::ApplyRow(int row) {
-    CWallpaperItem* item = m_rows.Item(row);
-    if (!item || !ApplyWallpaper(item->GetPath(), item->GetPosition()))
-        return;
-    m_rows.MarkApplied(row);
-    if (CVarnelloDoc* document = GetDocument())
-        document->SetModifiedFlag(true);
+    m_changes.Run([this, row] {
+        CWallpaperItem* item = m_rows.Item(row);
+        if (!item || !ApplyWallpaper(item->GetPath(), item->GetPosition()))
+            return;
+        m_rows.MarkApplied(row);
+        if (CVarnelloDoc* document = GetDocument())
+            document->SetModifiedFlag(true);
+    });
 }
 
 void CVarnelloView::ApplyRandomWallpaper() {
-    std::uint32_t seed = RandomSeedFromTime(static_cast<std::int64_t>(std::time(nullptr)));
-    int row = ::ApplyRandomWallpaper(m_rows, seed, [this](const CWallpaperItem& item) {
-        return ApplyWallpaper(item.GetPath(), item.GetPosition());
+    m_changes.Run([this] {
+        std::uint32_t seed = RandomSeedFromTime(static_cast<std::int64_t>(std::time(nullptr)));
+        int row = ::ApplyRandomWallpaper(m_rows, seed, [this](const CWallpaperItem& item) {
+            return ApplyWallpaper(item.GetPath(), item.GetPosition());
+        });
+        if (row >= 0)
+            if (CVarnelloDoc* document = GetDocument())
+                document->SetModifiedFlag(true);
     });
-    if (row >= 0)
-        if (CVarnelloDoc* document = GetDocument())
-            document->SetModifiedFlag(true);
 }
 
 void CVarnelloView::ArmChangeTimer() {

@@ -12,6 +12,7 @@
 #include "view/win/ListControlRows.h"
 #include "view/win/ListEditCommands.h"
 #include "view/win/ToolCommands.h"
+#include "wallpaper/ChangeGate.h"
 
 class IWallpaperServices;
 
@@ -46,8 +47,12 @@ public:
     // Makes the image the desktop wallpaper with the position; false after
     // a failure, which has been shown in a box owned by the list window.
     bool ApplyWallpaper(const std::string& path, const std::string& position);
-    // Applies a randomly chosen row, every row once per cycle.
+    // Applies a randomly chosen row, every row once per cycle. Skipped while
+    // an earlier change is running (its error box is open): timer ticks,
+    // Shift-clicks on the icon and requests of other programs all come here.
     void ApplyRandomWallpaper();
+    // Whether a change of the wallpaper is running.
+    bool IsChangingWallpaper() const { return m_changes.IsChanging(); }
     // Starts (or restarts) the interval timer with the open list's period.
     void ArmChangeTimer();
     // Replaces the system services behind applying (tests).
@@ -124,6 +129,7 @@ private:
     HIMAGELIST m_imlSortArrows = nullptr;
     std::unique_ptr<IWallpaperServices> m_pWallpaperServices;
     IListViewFrame* m_pFrame = nullptr;
+    CChangeGate m_changes;     // one change of the wallpaper at a time
     CListEditCommands m_edit;  // adding, removing, item commands, drops
     CToolCommands m_tools;     // preview window, Clear Wallpaper, the settings dialogs
 };

@@ -23,6 +23,9 @@ constexpr int kListId = 0xE900;
 constexpr int kToolBarId = 0xE800;
 constexpr DWORD kDefaultWaitMs = 20000;
 constexpr UINT kSendTimeoutMs = 10000;
+// How long a message sent with "wait" may take: a handler that opens a box
+// of its own does not return in that time.
+constexpr UINT kWaitHandledMs = 5000;
 
 // The main window of class frameClass parked under the top-level window
 // hwnd of class className, when that is the program's hidden parking
@@ -72,6 +75,34 @@ BOOL CALLBACK CountFramesProc(HWND hwnd, LPARAM lParam) {
     if (ParkedFrame(hwnd, className, frames->className))
         ++frames->count;
     return TRUE;
+}
+
+struct ProcessWindows {
+    DWORD processId;
+    std::vector<HWND> windows;
+    bool visibleDialogsOnly;
+};
+
+// Collects the top-level windows of a process (or only its visible
+// dialogs and message boxes).
+BOOL CALLBACK CollectProcessWindowsProc(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<ProcessWindows*>(lParam);
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    if (process != search->processId)
+        return TRUE;
+    char className[64] = {};
+    GetClassNameA(hwnd, className, sizeof className);
+    if (!search->visibleDialogsOnly ||
+        (IsWindowVisible(hwnd) && std::strcmp(className, "#32770") == 0))
+        search->windows.push_back(hwnd);
+    return TRUE;
+}
+
+std::vector<HWND> ProcessTopLevelWindows(DWORD processId, bool visibleDialogsOnly) {
+    ProcessWindows search{processId, {}, visibleDialogsOnly};
+    EnumWindows(CollectProcessWindowsProc, reinterpret_cast<LPARAM>(&search));
+    return search.windows;
 }
 
 // "visible normal", "hidden minimized", ... for a window.
@@ -138,6 +169,15 @@ std::vector<int> ParseRows(const std::string& text, int rowCount) {
         }
     }
     return rows;
+}
+
+// Takes an optional "wait" from args at pos.
+bool TakeWait(const std::vector<std::string>& args, std::size_t& pos) {
+    if (pos < args.size() && args[pos] == "wait") {
+        ++pos;
+        return true;
+    }
+    return false;
 }
 
 // Prints a failure and returns false.
@@ -288,6 +328,8 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
                                               : 0;
         if (!message)
             return Fail("tray: left-down, left-double or right-up");
+        if (TakeWait(args, pos))
+            return SendHandled(m_frame, kTrayMessage, kTrayIconId, message);
         return PostMessageA(m_frame, kTrayMessage, kTrayIconId, message) ||
                Fail("cannot post the tray message");
     }
@@ -460,8 +502,9 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         if (!need(a) || !NeedFrame())
             return false;
         WPARAM id = static_cast<WPARAM>(std::strtoul(a.c_str(), nullptr, 0));
+        DWORD timeout = TakeTimeout(args, pos, 600000);
         DWORD_PTR result = 0;
-        return SendMessageTimeoutA(m_frame, WM_COMMAND, id, 0, SMTO_NORMAL, 600000, &result) ||
+        return SendMessageTimeoutA(m_frame, WM_COMMAND, id, 0, SMTO_NORMAL, timeout, &result) ||
                Fail("the program does not answer command " + a);
     }
     if (name == "close") {
@@ -495,6 +538,81 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         }
         return true;
     }
+    if (name == "timer") {
+        // A tick of a window timer of the list window, as the system posts it.
+        if (!need(a) || !NeedFrame())
+            return false;
+        WPARAM id = static_cast<WPARAM>(std::strtoul(a.c_str(), nullptr, 0));
+        if (TakeWait(args, pos))
+            return SendHandled(ListControl(), WM_TIMER, id, 0);
+        return PostMessageA(ListControl(), WM_TIMER, id, 0) || Fail("cannot post the tick");
+    }
+    if (name == "boxes") {
+        if (!FindFrame(kDefaultWaitMs, false))
+            return Fail("no Varnello window");
+        std::printf("boxes: %d\n",
+                    static_cast<int>(ProcessTopLevelWindows(m_processId, true).size()));
+        return true;
+    }
+    if (name == "session-query" || name == "session-end") {
+        // What the system does at log-off: WM_QUERYENDSESSION to every
+        // top-level window of the program (a parked main window is none),
+        // then WM_ENDSESSION with the outcome.
+        UINT message = WM_QUERYENDSESSION;
+        WPARAM ending = 0;
+        if (name == "session-end") {
+            if (!need(a))
+                return false;
+            message = WM_ENDSESSION;
+            ending = a == "1" ? TRUE : FALSE;
+        }
+        DWORD timeout = TakeTimeout(args, pos, kDefaultWaitMs);
+        if (!FindFrame(kDefaultWaitMs, false))
+            return Fail("no Varnello window");
+        bool mayEnd = true;
+        for (HWND window : ProcessTopLevelWindows(m_processId, false)) {
+            DWORD_PTR answer = TRUE;
+            if (!IsWindow(window))
+                continue;
+            // A window may go meanwhile (the program ends with the session).
+            if (!SendMessageTimeoutA(window, message, ending, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                                     timeout, &answer) &&
+                IsWindow(window))
+                return Fail(name + ": no answer");
+            if (!answer)
+                mayEnd = false;
+        }
+        if (message == WM_QUERYENDSESSION)
+            std::printf("session may end: %s\n", mayEnd ? "yes" : "no");
+        return true;
+    }
+    if (name == "kill") {
+        // Ends the program at once, as the system does after the session ended.
+        if (!m_processId && !FindFrame(0, false))
+            return Fail("no Varnello process");
+        HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, m_processId);
+        bool killed = process && TerminateProcess(process, 0);
+        if (process)
+            CloseHandle(process);
+        // One that ended by itself meanwhile is as good.
+        bool ended = m_process && WaitForSingleObject(m_process, 0) == WAIT_OBJECT_0;
+        return killed || ended || Fail("cannot end the program");
+    }
+    if (name == "hold-mutex") {
+        // Holds a named mutex for a time (as a start of the program does),
+        // then lets it go.
+        if (!need(a) || !need(b))
+            return false;
+        HANDLE mutex = CreateMutexA(nullptr, FALSE, a.c_str());
+        if (!mutex || WaitForSingleObject(mutex, kDefaultWaitMs) != WAIT_OBJECT_0)
+            return Fail("cannot take the mutex " + a);
+        std::printf("held\n");
+        std::fflush(stdout);
+        Sleep(static_cast<DWORD>(std::strtoul(b.c_str(), nullptr, 10)));
+        ReleaseMutex(mutex);
+        CloseHandle(mutex);
+        return true;
+    }
     if (name == "sleep") {
         if (!need(a))
             return false;
@@ -519,6 +637,15 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         return CRegistryProbe::DeleteTree(a) || Fail("cannot delete " + a);
     }
     return Fail("unknown command " + name);
+}
+
+// Sends a message and fails when the program has not handled it within
+// kWaitHandledMs (a handler that opened a box of its own, for one).
+bool CInspector::SendHandled(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kWaitHandledMs,
+                               &result) ||
+           Fail("the program did not finish the message (a box of its own?)");
 }
 
 bool CInspector::FindFrame(DWORD timeoutMs, bool visibleOnly) {

@@ -38,6 +38,7 @@ private:
     bool PrintDialog(HWND dialog);
     bool SendKey(const std::string& keys);
     bool WaitExit(DWORD timeoutMs);
+    bool SendHandled(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     std::string m_frameClass = "VarnelloFrame";  // the main window's class
     LARGE_INTEGER m_mark = {};                   // set by the mark command
