@@ -19,7 +19,8 @@ mkdir -p "$pics/sub"
 : >"$pics/c.bmp"
 : >"$pics/notes.txt"
 : >"$pics/sub/d.jpeg"
-trap 'rm -rf "$WINEPREFIX/drive_c/varnello-e2e-edit"; e2e_cleanup' EXIT
+# The clean-up keeps the test's exit code for e2e_cleanup.
+trap 'rc=$?; rm -rf "$WINEPREFIX/drive_c/varnello-e2e-edit"; (exit $rc); e2e_cleanup' EXIT
 
 # An empty list with fresh settings.
 printf '\x0dVLD Version 3\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x07Stretch\x00\x00\x00\x00\x00\x00\x00\x00\x00' >LIST.vld
@@ -115,7 +116,7 @@ e2e_step "a long scan shows its progress and stops on Esc, keeping its rows"
 tree_root=/dev/shm
 [ -d "$tree_root" ] && [ -w "$tree_root" ] || tree_root=$E2E_WORK
 tree=$(mktemp -d "$tree_root/varnello-e2e-scan.XXXXXX")
-trap 'rm -rf "$WINEPREFIX/drive_c/varnello-e2e-edit" "$tree"; e2e_cleanup' EXIT
+trap 'rc=$?; rm -rf "$WINEPREFIX/drive_c/varnello-e2e-edit" "$tree"; (exit $rc); e2e_cleanup' EXIT
 mkdir -p "$tree"/d{0001..3000}
 touch "$tree"/d{0001..3000}/f{1..3}.jpg
 e2e_key shift+Insert
