@@ -41,7 +41,16 @@ OpenOutcome CDocument::OnOpenDocument(const std::string& path) {
         SetModifiedFlag(false);
         return OpenOutcome::Opened;
     }
-    switch (LoadContents(*in)) {
+    LoadResult result = LoadResult::Failed;
+    try {
+        result = LoadContents(*in);
+    } catch (...) {
+        // Out of memory, most likely, on a huge file: the document has kept
+        // its contents (see LoadContents), so it keeps its path and title too.
+        ReportError(texts::kFailedToOpenDocument);
+        return OpenOutcome::Rejected;
+    }
+    switch (result) {
     case LoadResult::Ok:
         SetModifiedFlag(false);
         return OpenOutcome::Opened;
@@ -62,15 +71,20 @@ bool CDocument::OnSaveDocument(const std::string& path) {
         return false;
     bool wasModified = IsModified();
     bool stored = false;
-    bool written = m_pHost->Files().WriteReplacing(path, [&](IByteSink& out) {
-        stored = StoreContents(out);
-        return stored;
-    });
+    std::string keptFile;
+    bool written = m_pHost->Files().WriteReplacing(
+        path,
+        [&](IByteSink& out) {
+            stored = StoreContents(out);
+            return stored;
+        },
+        keptFile);
     if (!written || !stored) {
         // The contents may have marked themselves saved before the file failed.
         if (wasModified && !IsModified())
             SetModifiedFlag(true);
-        ReportError(texts::kFailedToSaveDocument);
+        ReportError(keptFile.empty() ? std::string(texts::kFailedToSaveDocument)
+                                     : FormatText(texts::kFailedToSaveKept, {keptFile}));
         return false;
     }
     SetModifiedFlag(false);

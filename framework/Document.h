@@ -19,11 +19,15 @@ public:
     virtual std::unique_ptr<IByteSource> OpenForReading(const std::string& path,
                                                         std::uint64_t& size,
                                                         std::string& errorText) = 0;
-    // Writes the file through the writer into a temporary file in the same
-    // folder, which replaces the file only once it is complete. On failure
-    // the old file is left as it was.
+    // Writes the file through the writer into a temporary file in the
+    // folder of the file's target (the file a link leads to), which replaces
+    // the target only once it is complete; a link stays a link. When the
+    // writer fails, the temporary file goes and the old file is left as it
+    // was. When the complete temporary file cannot take the target's place,
+    // it is kept and keptFile names it, so the new contents are never lost.
     virtual bool WriteReplacing(const std::string& path,
-                                const std::function<bool(IByteSink&)>& writer) = 0;
+                                const std::function<bool(IByteSink&)>& writer,
+                                std::string& keptFile) = 0;
     // True when the file exists and is not read-only.
     virtual bool IsWritableFile(const std::string& path) = 0;
 };
@@ -52,7 +56,7 @@ public:
 enum class OpenOutcome {
     Opened,    // the file is the document now
     Refused,   // nothing changed: the document keeps its contents, path and title
-    Rejected,  // the file was read and its contents refused (the document said why);
+    Rejected,  // the file was read and its contents refused (a box said why);
                // nothing changed, as with Refused
     Failed,    // the contents were lost: the caller makes a new document
 };
@@ -102,6 +106,8 @@ protected:
         UnexpectedFormat,  // the file ended early
         Failed,            // any other failure while reading
     };
+    // Reads the contents. When it throws (memory running out), it has left
+    // the document's contents as they were.
     virtual LoadResult LoadContents(IByteSource& in) = 0;
     // The contents of a file of length 0.
     virtual void LoadEmptyContents() { DeleteContents(); }

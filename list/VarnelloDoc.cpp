@@ -1,5 +1,6 @@
 #include "list/VarnelloDoc.h"
 
+#include "list/StagedList.h"
 #include "list/WallpaperItem.h"
 #include "list/WallpaperRows.h"
 
@@ -45,15 +46,17 @@ bool CVarnelloDoc::SaveModified() {
     return CDocument::SaveModified();
 }
 
+// The file is read apart from the list window and takes the place of the
+// open list only when it was read whole, so that an exception while reading
+// (memory running out on a huge list) leaves the open list as it was.
 CDocument::LoadResult CVarnelloDoc::LoadContents(IByteSource& in) {
     if (!m_pView)
         return LoadResult::Failed;
-    m_pView->BeginBulkUpdate();
-    ListReadResult result = ReadList(in, *this);
-    m_pView->EndBulkUpdate();
+    CStagedList staged;
+    ListReadResult result = ReadList(in, staged);
     switch (result.status) {
     case ListReadStatus::Ok:
-        return LoadResult::Ok;
+        return TakeStagedList(staged) ? LoadResult::Ok : LoadResult::Failed;
     case ListReadStatus::UnknownSignature:
         ShowMessage(m_pView->Handle(), texts::kSignatureErrorText, texts::kSignatureErrorCaption,
                     mb::kOk);
@@ -64,6 +67,29 @@ CDocument::LoadResult CVarnelloDoc::LoadContents(IByteSource& in) {
         break;
     }
     return LoadResult::Failed;
+}
+
+// Puts the rows read into the list window. If that fails part way, the
+// rows put in so far go again: the open list is lost then, and the caller
+// makes a new one.
+bool CVarnelloDoc::TakeStagedList(CStagedList& staged) {
+    class CBulkUpdate {
+    public:
+        explicit CBulkUpdate(IListWindow& view) : m_view(view) { m_view.BeginBulkUpdate(); }
+        ~CBulkUpdate() { m_view.EndBulkUpdate(); }
+
+    private:
+        IListWindow& m_view;
+    } bulk(*m_pView);
+    try {
+        staged.MoveInto(*this);
+        return true;
+    } catch (...) {
+        // Memory is given back before the list is emptied.
+        staged.ResetList();
+    }
+    ResetList();
+    return false;
 }
 
 void CVarnelloDoc::LoadEmptyContents() {

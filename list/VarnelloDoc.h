@@ -6,6 +6,7 @@
 #include "list/ListFile.h"
 #include "list/ListSettings.h"
 
+class CStagedList;
 class CWallpaperRows;
 
 // Set by the main window when it handles its close request; read by the
@@ -52,7 +53,11 @@ protected:
     bool StoreContents(IByteSink& out) override;
 
 private:
-    // The file reader's target.
+    // Moves the rows and settings read into the list; false when that
+    // failed and the list was emptied.
+    bool TakeStagedList(CStagedList& staged);
+
+    // The staged list's target.
     CListSettings& Settings() override { return *m_pSettings; }
     bool InsertRow(int index, const std::string& text0, const std::string& text1,
                    std::unique_ptr<CWallpaperItem> item) override;

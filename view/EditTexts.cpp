@@ -19,3 +19,8 @@ std::string DeadFilesRemovedText(int removed) {
 std::string FolderNotFoundText(const std::string& folder) {
     return "The containing folder was not found!\n\nExpected Path: " + folder;
 }
+
+std::string ScanProgressText(const std::string& folder, int added) {
+    return "Scanning " + folder + "... " + std::to_string(added) +
+           (added == 1 ? " file added" : " files added");
+}

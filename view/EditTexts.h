@@ -29,3 +29,6 @@ std::string RecycleErrorText(int errors);
 std::string DeadFilesRemovedText(int removed);
 // "The containing folder was not found!" with the folder it looked for.
 std::string FolderNotFoundText(const std::string& folder);
+// The status bar during a long folder scan: "Scanning C:\Photos... 1234
+// files added".
+std::string ScanProgressText(const std::string& folder, int added);

@@ -15,10 +15,11 @@ class IFileFinder {
 public:
     virtual ~IFileFinder() = default;
     // Calls visit for every entry of the folder (pattern folder + "\*.*",
-    // "." and ".." included) in the order the file system gives them.
-    // Returns false, without calling visit, when the folder cannot be listed.
+    // "." and ".." included) in the order the file system gives them, until
+    // visit returns false. Returns false, without calling visit, when the
+    // folder cannot be listed.
     virtual bool ListFolder(const std::string& folder,
-                            const std::function<void(const FolderEntry&)>& visit) = 0;
+                            const std::function<bool(const FolderEntry&)>& visit) = 0;
     // A key that is the same for every path that leads to the same folder
     // (through links, junctions, different spellings); empty when the
     // folder cannot be identified.

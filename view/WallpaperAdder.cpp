@@ -26,14 +26,23 @@ int CWallpaperAdder::AddPickedFiles(const std::vector<std::string>& paths) {
 
 // Stores the dialog's choices, scans the folder, then sorts and marks.
 int CWallpaperAdder::AddFromFolder(IFileFinder& finder, const std::string& folder,
-                                   bool includeSubfolders) {
+                                   bool includeSubfolders, IScanProgress* progress) {
     CBulkUpdate bulk(m_host);
     if (CListSettings* settings = m_host.Settings()) {
         settings->SetLastFolder(folder);
         settings->SetIncludeSubfolders(includeSubfolders ? 1 : 0);
     }
-    CFolderScan scan(m_host.Rows(), finder, DefaultPosition());
-    int added = scan.ScanFolder(folder, includeSubfolders);
+    const int before = m_host.Rows().Count();
+    CFolderScan scan(m_host.Rows(), finder, DefaultPosition(), progress);
+    int added = 0;
+    try {
+        added = scan.ScanFolder(folder, includeSubfolders);
+    } catch (...) {
+        // Memory ran out part way: the rows added so far stay, marked.
+        if (m_host.Rows().Count() > before)
+            m_host.MarkModified();
+        throw;
+    }
     if (m_host.AutoSort())
         m_host.SortNow();
     if (added > 0)

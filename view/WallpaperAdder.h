@@ -4,6 +4,7 @@
 
 class IFileFinder;
 class IListEditHost;
+class IScanProgress;
 
 // Puts image files into the open list: the files picked in the Add Files
 // dialog, a folder chosen in the Add Folder dialog, and files dropped on
@@ -21,10 +22,12 @@ public:
     // many rows were added.
     int AddPickedFiles(const std::vector<std::string>& paths);
     // Add From Folder, after the dialog's OK: remembers the folder text and
-    // the subfolder flag in the list's settings, then scans the folder.
-    // Sorts when "Auto Sort" is on, also when nothing was added. Returns
-    // how many rows were added.
-    int AddFromFolder(IFileFinder& finder, const std::string& folder, bool includeSubfolders);
+    // the subfolder flag in the list's settings, then scans the folder,
+    // reporting to the progress, which may stop the scan part way. Sorts
+    // when "Auto Sort" is on, also when nothing was added. Returns how many
+    // rows were added.
+    int AddFromFolder(IFileFinder& finder, const std::string& folder, bool includeSubfolders,
+                      IScanProgress* progress = nullptr);
     // A drop: each path whose extension names an image is added; empty
     // paths are skipped. Returns how many rows were added.
     int AddDroppedFiles(const std::vector<std::string>& paths);

@@ -1,6 +1,7 @@
 #include "app/win/SystemTray.h"
 
 #include <cstring>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -77,8 +78,12 @@ public:
     }
     void ForEachTaskbarChild(
         const std::function<bool(const std::string&, const AreaRect&)>& visit) override {
-        if (m_taskbar)
-            EnumChildWindows(m_taskbar, VisitChild, reinterpret_cast<LPARAM>(&visit));
+        if (!m_taskbar)
+            return;
+        Visit context{visit, nullptr};
+        EnumChildWindows(m_taskbar, VisitChild, reinterpret_cast<LPARAM>(&context));
+        if (context.failure)
+            std::rethrow_exception(context.failure);
     }
     bool TaskbarPosition(unsigned& edge, AreaRect& rect) override {
         APPBARDATA data = {};
@@ -96,15 +101,22 @@ public:
     }
 
 private:
+    struct Visit {
+        const std::function<bool(const std::string&, const AreaRect&)>& visit;
+        std::exception_ptr failure;  // carried past the system's enumeration
+    };
     static BOOL CALLBACK VisitChild(HWND child, LPARAM lParam) {
-        const auto& visit =
-            *reinterpret_cast<const std::function<bool(const std::string&, const AreaRect&)>*>(
-                lParam);
+        auto& context = *reinterpret_cast<Visit*>(lParam);
         char name[256] = {};
         GetClassNameA(child, name, sizeof name);
         RECT r = {};
         GetWindowRect(child, &r);
-        return visit(name, ToArea(r)) ? TRUE : FALSE;
+        try {
+            return context.visit(name, ToArea(r)) ? TRUE : FALSE;
+        } catch (...) {
+            context.failure = std::current_exception();
+            return FALSE;
+        }
     }
     HWND m_taskbar = nullptr;
 };

@@ -180,8 +180,9 @@ int main(int argc, char** argv) {
     double save = 1e300, open = 1e300;
     for (int round = 0; round < rounds; ++round) {
         start = Clock::now();
+        std::string keptFile;
         bool saved = fileSystem.WriteReplacing(
-            listFile, [&](IByteSink& sink) { return WriteList(sink, settings, rows); });
+            listFile, [&](IByteSink& sink) { return WriteList(sink, settings, rows); }, keptFile);
         save = std::min(save, MillisecondsSince(start));
         if (!saved)
             std::printf("!! saving failed\n");

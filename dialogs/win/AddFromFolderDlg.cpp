@@ -1,5 +1,6 @@
 #include "dialogs/win/AddFromFolderDlg.h"
 
+#include "dialogs/AddFolderRules.h"
 #include "dialogs/win/FolderPicker.h"
 #include "res/resource.h"
 
@@ -34,6 +35,17 @@ void CAddFromFolderDlg::OnBrowse() {
         m_strFolderPath = picker.GetPath();
         UpdateData(false);
     }
+}
+
+// A folder text that names no folder is refused; the dialog stays open.
+void CAddFromFolderDlg::OnOK() {
+    if (!UpdateData(true))
+        return;
+    if (add_folder_rules::NamesNoFolder(m_strFolderPath)) {
+        RefuseControl(IDC_FOLDER_PATH, add_folder_rules::kNoFolderText);
+        return;
+    }
+    EndDialog(IDOK);
 }
 
 void CAddFromFolderDlg::OnIncludeSubfolders() {

@@ -6,7 +6,8 @@
 
 // The Add Folder dialog (template 9): the folder to add, typed or picked in
 // the shell's folder browser, and whether its subfolders are searched too.
-// Fill the two fields, run it modally, read them back after OK.
+// Fill the two fields, run it modally, read them back after OK; OK is
+// refused while the folder text is empty.
 class CAddFromFolderDlg : public CDialog {
 public:
     CAddFromFolderDlg();
@@ -23,6 +24,8 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
+    // OK: refuses a folder text that names no folder (AddFolderRules.h).
+    void OnOK() override;
 
 private:
     // Browse... (1001): picks a folder, starting at the field's folder.

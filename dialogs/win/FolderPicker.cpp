@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "base/PathParts.h"
+#include "framework/win/ExceptionBarrier.h"
 
 CFolderPicker::CFolderPicker() {
     std::memset(m_szPath, 0, sizeof m_szPath);
@@ -84,11 +85,16 @@ int CALLBACK CFolderPicker::BrowseCallback(HWND hwnd, UINT message, LPARAM lPara
         char path[MAX_PATH] = {};
         if (!SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(lParam), path))
             path[0] = '\0';
-        std::string status;
-        bool enable = picker->OnSelectionChanged(path, status);
-        if (picker->m_bStatusText)
-            SendMessageA(hwnd, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(status.c_str()));
-        SendMessageA(hwnd, BFFM_ENABLEOK, 0, enable ? TRUE : FALSE);
+        try {
+            std::string status;
+            bool enable = picker->OnSelectionChanged(path, status);
+            if (picker->m_bStatusText)
+                SendMessageA(hwnd, BFFM_SETSTATUSTEXTA, 0,
+                             reinterpret_cast<LPARAM>(status.c_str()));
+            SendMessageA(hwnd, BFFM_ENABLEOK, 0, enable ? TRUE : FALSE);
+        } catch (...) {
+            ReportException(hwnd);  // the shell called this
+        }
         break;
     }
     default:

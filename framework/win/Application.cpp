@@ -3,6 +3,7 @@
 #include "framework/MemoryProfile.h"
 #include "framework/RecentFileList.h"
 #include "framework/StandardIds.h"
+#include "framework/win/ExceptionBarrier.h"
 #include "framework/win/FrameWindow.h"
 #include "framework/win/RegistryProfile.h"
 #include "framework/win/ResourceText.h"
@@ -163,7 +164,13 @@ int CApplication::Run(HINSTANCE instance, int showCommand) {
         m_nShowCommand =
             (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWNORMAL;
     }
-    if (!InitInstance()) {
+    bool started = false;
+    try {
+        started = InitInstance();
+    } catch (...) {
+        ReportException(nullptr);
+    }
+    if (!started) {
         ExitInstance();
         return 1;
     }
@@ -172,16 +179,13 @@ int CApplication::Run(HINSTANCE instance, int showCommand) {
     int idleCount = 0;
     for (;;) {
         while (idle && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            if (!OnIdle(idleCount++))
+            if (!RunIdle(idleCount++))
                 idle = false;
         }
         BOOL got = GetMessageA(&msg, nullptr, 0, 0);
         if (got == 0 || got == -1)
             break;
-        if (!PreTranslateMessage(msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        DispatchWithAccelerators(msg);
         if (IsIdleMessage(msg)) {
             idle = true;
             idleCount = 0;
@@ -204,12 +208,35 @@ void CApplication::PumpMessages() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
-        if (!PreTranslateMessage(msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        DispatchWithAccelerators(msg);
     }
-    OnIdle(0);
+    RunIdle(0);
+}
+
+// The loop's own calls into the program stop exceptions like the window
+// procedures do (ExceptionBarrier.h); after a failure the idle work waits
+// for the next message.
+bool CApplication::RunIdle(int count) {
+    try {
+        return OnIdle(count);
+    } catch (...) {
+        ReportException(nullptr);
+        return false;
+    }
+}
+
+void CApplication::DispatchWithAccelerators(MSG& msg) {
+    bool translated = false;
+    try {
+        translated = PreTranslateMessage(msg);
+    } catch (...) {
+        ReportException(msg.hwnd);
+        return;
+    }
+    if (!translated) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
 }
 
 bool CApplication::PreTranslateMessage(MSG& msg) {

@@ -94,6 +94,11 @@ protected:
     void OpenRecentFile(int index);
 
 private:
+    // OnIdle, and a message through the accelerators or to its window, with
+    // any exception stopped and reported.
+    bool RunIdle(int count);
+    void DispatchWithAccelerators(MSG& msg);
+
     static const CommandEntry<CApplication> kCommands[];
 
     HINSTANCE m_hInstance = nullptr;

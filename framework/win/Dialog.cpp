@@ -2,8 +2,10 @@
 
 #include <vector>
 
+#include "framework/Prompter.h"
 #include "framework/StandardIds.h"
 #include "framework/win/Application.h"
+#include "framework/win/ExceptionBarrier.h"
 #include "framework/win/ResourceText.h"
 #include "framework/win/Window.h"
 
@@ -152,6 +154,14 @@ bool CDialog::UpdateData(bool save) {
     return false;
 }
 
+void CDialog::RefuseControl(int id, const std::string& message) {
+    if (!m_hWnd)
+        return;
+    ShowMessage(m_hWnd, message, MessageCaption(), mb::kOk | mb::kIconExclamation);
+    if (HWND control = GetDlgItem(m_hWnd, id))
+        SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
 void CDialog::UpdateDialogControls() {
     if (!m_hWnd)
         return;
@@ -204,7 +214,16 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     }
     if (!dialog)
         return FALSE;
-    return dialog->HandleMessage(message, wParam, lParam);
+    // The system calls this: an exception stops here (ExceptionBarrier.h).
+    // A dialog that could not be set up is closed.
+    try {
+        return dialog->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        ReportException(hwnd);
+        if (message == WM_INITDIALOG)
+            dialog->EndDialog(IDCANCEL);
+        return FALSE;
+    }
 }
 
 // The dialog's messages, in one place.

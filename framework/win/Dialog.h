@@ -68,6 +68,10 @@ protected:
     // Runs when a modeless dialog's window is gone; an object that owns
     // itself may delete itself here.
     virtual void OnFinalMessage() {}
+    // Refuses a control's value as the data exchange refuses one: the
+    // message in the framework's box over the dialog, then the focus on the
+    // control.
+    void RefuseControl(int id, const std::string& message);
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -101,11 +101,54 @@ std::unique_ptr<IByteSource> CDocumentFilesWin::OpenForReading(const std::string
     return std::make_unique<CFileSource>(file);
 }
 
+namespace {
+
+// The file that the path leads to through links (a symbolic link, a
+// junction among its folders), as a plain path; the path itself when the
+// file does not exist or the system cannot say.
+std::string TargetPath(const std::string& path) {
+    HANDLE file =
+        CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return path;
+    std::string target(MAX_PATH, '\0');
+    DWORD length = GetFinalPathNameByHandleA(file, target.data(), static_cast<DWORD>(target.size()),
+                                             FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length >= target.size()) {
+        target.assign(length, '\0');
+        length = GetFinalPathNameByHandleA(file, target.data(), length,
+                                           FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (length >= target.size())
+            length = 0;
+    }
+    CloseHandle(file);
+    if (length == 0)
+        return path;
+    target.resize(length);
+    // "\\?\C:\..." and "\\?\UNC\server\share\..." as the A functions take them.
+    if (target.compare(0, 8, "\\\\?\\UNC\\") == 0)
+        return "\\\\" + target.substr(8);
+    if (target.compare(0, 4, "\\\\?\\") == 0)
+        return target.substr(4);
+    return target;
+}
+
+}  // namespace
+
 bool CDocumentFilesWin::WriteReplacing(const std::string& path,
-                                       const std::function<bool(IByteSink&)>& writer) {
-    std::string folder = FolderPart(path);
+                                       const std::function<bool(IByteSink&)>& writer,
+                                       std::string& keptFile) {
+    keptFile.clear();
+    const bool exists = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    const std::string target = exists ? TargetPath(path) : path;
+    std::string folder = FolderPart(target);
+    if (folder.empty())
+        folder = ".";
+    else if (folder.back() == ':')
+        folder += '\\';  // the drive's root, not its current folder
     char temporary[MAX_PATH + 16] = {};
-    if (!GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "vld", 0, temporary))
+    if (!GetTempFileNameA(folder.c_str(), "vld", 0, temporary))
         return false;
     HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -114,27 +157,32 @@ bool CDocumentFilesWin::WriteReplacing(const std::string& path,
         return false;
     }
     bool ok;
-    {
+    try {
         auto sink = std::make_unique<CFileSink>(file);
         ok = writer(*sink) && sink->Flush();
+    } catch (...) {
+        CloseHandle(file);
+        DeleteFileA(temporary);
+        throw;
     }
     ok = ok && FlushFileBuffers(file);
     CloseHandle(file);
-    if (ok) {
-        // ReplaceFile keeps the old file's attributes and security; a new
-        // file is simply moved into place.
-        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-            ok = ReplaceFileA(path.c_str(), temporary, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                              nullptr, nullptr) ||
-                 MoveFileExA(temporary, path.c_str(),
-                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-        else
-            ok = MoveFileExA(temporary, path.c_str(),
-                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    }
-    if (!ok)
+    if (!ok) {
         DeleteFileA(temporary);
-    return ok;
+        return false;
+    }
+    // The new contents are complete: from here on the temporary file goes
+    // only by taking the target's place. ReplaceFile keeps the old file's
+    // attributes and security; when it fails, also half way (the old file
+    // already gone), the temporary file is moved into place instead.
+    bool replaced = exists && ReplaceFileA(target.c_str(), temporary, nullptr,
+                                           REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+    if (!replaced)
+        replaced = MoveFileExA(temporary, target.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    if (!replaced)
+        keptFile = temporary;
+    return replaced;
 }
 
 bool CDocumentFilesWin::IsWritableFile(const std::string& path) {

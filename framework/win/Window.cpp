@@ -3,6 +3,8 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "framework/win/ExceptionBarrier.h"
+
 namespace {
 
 // The window objects by handle. Every message a window object receives
@@ -114,12 +116,25 @@ void CWindow::Detach() {
     m_hWnd = nullptr;
 }
 
+// The system calls this: an exception stops here (ExceptionBarrier.h). A
+// window whose creation message failed is not created.
 LRESULT CWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND hwnd = m_hWnd;
+    LRESULT result = 0;
+    try {
+        result = WindowProc(message, wParam, lParam);
+    } catch (...) {
+        result = message == WM_CREATE ? -1 : 0;
+        ReportException(hwnd);
+    }
     if (message != WM_NCDESTROY)
-        return WindowProc(message, wParam, lParam);
-    LRESULT result = WindowProc(message, wParam, lParam);
+        return result;
     Detach();
-    OnFinalMessage();
+    try {
+        OnFinalMessage();
+    } catch (...) {
+        ReportException(nullptr);
+    }
     return result;
 }
 

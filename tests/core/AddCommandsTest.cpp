@@ -6,6 +6,7 @@
 #include "framework/Prompter.h"
 #include "view/FolderScan.h"
 #include "view/ItemCommands.h"
+#include "view/ScanProgress.h"
 #include "view/WallpaperAdder.h"
 
 using namespace edittest;
@@ -28,15 +29,16 @@ public:
     }
 
     bool ListFolder(const std::string& folder,
-                    const std::function<void(const FolderEntry&)>& visit) override {
+                    const std::function<bool(const FolderEntry&)>& visit) override {
         listed.push_back(folder);
         auto found = m_folders.find(Resolve(folder));
         if (found == m_folders.end())
             return false;
-        visit({".", folder + "\\.", true});
-        visit({"..", folder + "\\..", true});
+        if (!visit({".", folder + "\\.", true}) || !visit({"..", folder + "\\..", true}))
+            return true;
         for (const auto& entry : found->second)
-            visit({entry.first, folder + "\\" + entry.first, entry.second});
+            if (!visit({entry.first, folder + "\\" + entry.first, entry.second}))
+                break;
         return true;
     }
     std::string FolderIdentity(const std::string& folder) override {
@@ -164,6 +166,61 @@ TEST_F(AddCommandsTest, ALoopWithoutIdentitiesEndsAtTheDepthLimit) {
     finder.Link("C:\\A", "loop", "C:\\A");
     EXPECT_EQ(adder.AddFromFolder(finder, "C:\\A", true), CFolderScan::kMaxDepth + 1);
     EXPECT_EQ(finder.listed.size(), static_cast<std::size_t>(CFolderScan::kMaxDepth + 1));
+}
+
+// "b?.png" is what FindFirstFileA gives for a name the code page cannot
+// hold: no file has it, and the shell would take it as a pattern.
+TEST_F(AddCommandsTest, NamesWithPatternCharactersAreNeverAdded) {
+    for (const char* name : {"a.jpg", "b?.png", "*.png", "c.png"})
+        finder.File("C:\\P", name);
+    finder.Folder("C:\\P", "d?");
+    finder.File("C:\\P\\d?", "e.jpg");
+    EXPECT_EQ(adder.AddFromFolder(finder, "C:\\P", true), 2);
+    EXPECT_EQ(host.Names(), "a.jpg,c.png");
+    EXPECT_EQ(finder.listed, std::vector<std::string>({"C:\\P"}));
+}
+
+// The progress hears of every folder and entry with the rows added so far;
+// once it says stop, nothing more is listed or added, and the rows added
+// stay, sorted and marked.
+TEST_F(AddCommandsTest, ProgressSeesTheScanAndStopsIt) {
+    struct StopAfter : IScanProgress {
+        int calls = 0, limit = 0;
+        std::vector<std::string> seen;
+        bool Continue(const std::string& folder, int added) override {
+            seen.push_back(folder + ":" + std::to_string(added));
+            return ++calls < limit;
+        }
+    } progress;
+    finder.File("C:\\P", "a.jpg");
+    finder.Folder("C:\\P", "sub");
+    finder.File("C:\\P\\sub", "b.jpg");
+    finder.File("C:\\P\\sub", "c.jpg");
+    finder.File("C:\\P", "z.jpg");
+    progress.limit = 1000;
+    EXPECT_EQ(adder.AddFromFolder(finder, "C:\\P", true, &progress), 4);
+    EXPECT_EQ(progress.seen,
+              std::vector<std::string>({"C:\\P:0", "C:\\P:0", "C:\\P:0", "C:\\P:1", "C:\\P\\sub:1",
+                                        "C:\\P\\sub:1", "C:\\P\\sub:1", "C:\\P\\sub:2",
+                                        "C:\\P\\sub:3", "C:\\P:3", "C:\\P:4"}));
+
+    host.rows.DeleteAllRows();
+    host.marks = host.sorts = 0;
+    progress = StopAfter();
+    progress.limit = 8;  // stops after b.jpg
+    EXPECT_EQ(adder.AddFromFolder(finder, "C:\\P", true, &progress), 2);
+    EXPECT_EQ(host.Names(), "a.jpg,b.jpg");
+    EXPECT_EQ(progress.calls, 8);
+    EXPECT_EQ(host.marks, 1);
+    EXPECT_EQ(host.sorts, 1);
+
+    host.rows.DeleteAllRows();
+    host.marks = 0;
+    progress = StopAfter();
+    progress.limit = 1;  // stops before the first entry
+    EXPECT_EQ(adder.AddFromFolder(finder, "C:\\P", true, &progress), 0);
+    EXPECT_EQ(host.rows.Count(), 0);
+    EXPECT_EQ(host.marks, 0);
 }
 
 TEST_F(AddCommandsTest, PickedFilesAreAddedWhateverTheirType) {

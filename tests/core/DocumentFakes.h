@@ -10,6 +10,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <new>
 #include <optional>
 #include <set>
 #include <string>
@@ -96,6 +97,23 @@ private:
     std::string m_bytes;
 };
 
+// A source that runs out of memory once it has given so many bytes, as a
+// reader of a huge list would at some point.
+class CMemoryExhaustingSource : public IByteSource {
+public:
+    CMemoryExhaustingSource(const std::string& bytes, std::size_t limit)
+        : m_source(bytes), m_limit(limit) {}
+    std::size_t Read(void* buffer, std::size_t size) override {
+        if (m_source.Position() + size > m_limit)
+            throw std::bad_alloc();
+        return m_source.Read(buffer, size);
+    }
+
+private:
+    CMemorySource m_source;
+    std::size_t m_limit;
+};
+
 // The document's file services over files kept in memory.
 class CFakeFiles : public IDocumentFiles {
 public:
@@ -110,11 +128,15 @@ public:
             return nullptr;
         }
         size = it->second.size();
+        if (memoryLimit >= 0)
+            return std::make_unique<CMemoryExhaustingSource>(it->second,
+                                                             static_cast<std::size_t>(memoryLimit));
         return std::make_unique<CMemorySource>(it->second);
     }
-    bool WriteReplacing(const std::string& path,
-                        const std::function<bool(IByteSink&)>& writer) override {
+    bool WriteReplacing(const std::string& path, const std::function<bool(IByteSink&)>& writer,
+                        std::string& keptFile) override {
         ++writes;
+        keptFile.clear();
         CLimitedSink sink(sinkLimit);
         if (!writer(sink) || failReplace)
             return false;
@@ -130,6 +152,7 @@ public:
     std::set<std::string> locked;  // exist, but cannot be opened
     long sinkLimit = -1;           // bytes the disk takes (-1: no limit)
     bool failReplace = false;      // the complete file cannot replace the old one
+    long memoryLimit = -1;         // bytes read before memory runs out (-1: no limit)
     int opens = 0;
     int writes = 0;
 };

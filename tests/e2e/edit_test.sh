@@ -1,10 +1,12 @@
 #!/bin/bash
 # Building a list in the running program: Shift+Ins opens the Add Folder
-# dialog, which adds a folder with its subfolders (sorted, title marked,
-# status count); Del removes two selected rows and selects the row that
-# followed them; after a file is deleted on disk, All Dead Items removes
-# its row with its box, and a second run finds nothing; Ctrl+S saves the
-# list with the folder and the subfolder flag remembered.
+# dialog, which refuses an empty folder and then adds a folder with its
+# subfolders (sorted, title marked, status count); Del removes two selected
+# rows and selects the row that followed them; after a file is deleted on
+# disk, All Dead Items removes its row with its box, and a second run finds
+# nothing; Ctrl+S saves the list with the folder and the subfolder flag
+# remembered. Last, a scan of a large folder tree shows its progress in the
+# status bar and stops on Esc, keeping the rows it added.
 set -u
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -17,7 +19,8 @@ mkdir -p "$pics/sub"
 : >"$pics/c.bmp"
 : >"$pics/notes.txt"
 : >"$pics/sub/d.jpeg"
-trap 'rm -rf "$WINEPREFIX/drive_c/varnello-e2e-edit"; e2e_cleanup' EXIT
+# The clean-up keeps the test's exit code for e2e_cleanup.
+trap 'rc=$?; rm -rf "$WINEPREFIX/drive_c/varnello-e2e-edit"; (exit $rc); e2e_cleanup' EXIT
 
 # An empty list with fresh settings.
 printf '\x0dVLD Version 3\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x07Stretch\x00\x00\x00\x00\x00\x00\x00\x00\x00' >LIST.vld
@@ -26,14 +29,25 @@ e2e_step "Shift+Ins opens the Add Folder dialog, empty"
 e2e_start LIST.vld
 expect_eq "title at start" "title: LIST.vld - Varnello" "$(inspect title)"
 e2e_key shift+Insert
-expect_eq "the Add Folder dialog" 'dialog: Add Folder
+empty_dialog='dialog: Add Folder
 static -1: &Folder path:
 edit 1000: 
 button 1001: &Browse...
 checkbox 1002: Include all &subfolders [clear]
 static -1: 
 button 1: OK [default]
-button 2: Cancel' "$(inspect wait-dialog 20000)"
+button 2: Cancel'
+expect_eq "the Add Folder dialog" "$empty_dialog" "$(inspect wait-dialog 20000)"
+
+e2e_step "OK with the folder empty is refused over the dialog, which stays open"
+inspect press OK
+expect_soon "the refusal" 'dialog: Varnello
+static 1088:  [icon]
+button 1: OK [default]
+static 65535: Please enter a folder path, or click Browse to select a folder.' dialog
+inspect press OK
+expect_soon "the dialog still open" "$empty_dialog" dialog
+expect_eq "nothing added" "count: 0" "$(inspect count)"
 
 e2e_step "the folder and its subfolders are added, sorted by file name"
 inspect set-text 1000 'C:\varnello-e2e-edit\pics' check 1002 1 press OK wait-no-dialog 10000
@@ -93,5 +107,42 @@ inspect wait-title "LIST.vld - Varnello" 20000 >/dev/null
   printf '\x24C:\\varnello-e2e-edit\\pics\\sub\\d.jpeg\x07Stretch\x00\x00\x00\x00\x01\x00\x00\x00'
 } >expected.vld
 expect_file "the saved list" expected.vld LIST.vld
-e2e_close
+
+e2e_step "a long scan shows its progress and stops on Esc, keeping its rows"
+# 9,000 files in 3,000 folders: the scan runs well past the half second
+# after which it shows its progress (a folder costs more than a file). On
+# a memory file system when there is one, where the tree is made and
+# removed quickly.
+tree_root=/dev/shm
+[ -d "$tree_root" ] && [ -w "$tree_root" ] || tree_root=$E2E_WORK
+tree=$(mktemp -d "$tree_root/varnello-e2e-scan.XXXXXX")
+trap 'rc=$?; rm -rf "$WINEPREFIX/drive_c/varnello-e2e-edit" "$tree"; (exit $rc); e2e_cleanup' EXIT
+mkdir -p "$tree"/d{0001..3000}
+touch "$tree"/d{0001..3000}/f{1..3}.jpg
+e2e_key shift+Insert
+inspect wait-dialog 20000 >/dev/null
+inspect set-text 1000 "$(e2e_winpath "$tree")" check 1002 1 press OK
+progress=$(inspect wait-status "Scanning " 20000 key Escape)
+inspect wait-status "Ready" 60000 >/dev/null
+tree_win=$(e2e_winpath "$tree")
+case "$progress" in
+  "pane 0: Scanning $tree_win"*"... "*" files added") ;;
+  *) e2e_fail "progress text: $progress" ;;
+esac
+count=$(inspect count)
+count=${count#count: }
+[ "$count" -gt 1 ] && [ "$count" -lt 9001 ] || e2e_fail "rows after the stopped scan: $count"
+expect_eq "title after the stopped scan" "title: LIST.vld * - Varnello" "$(inspect title)"
+echo "stopped after $count rows: $progress"
+
+inspect close
+expect_soon "the save question" 'dialog: Varnello
+static 1088:  [icon]
+button 6: &Yes [default]
+button 7: &No
+button 2: Cancel
+static 65535: Save changes to LIST.vld?' dialog
+inspect press No
+e2e_wait_exit
+expect_file "the list as saved before" expected.vld LIST.vld
 echo "PASS"

@@ -3,7 +3,9 @@
 # shows (title, the four texts of every row in the file's order, no sort
 # arrow yet, the status count), saves it unchanged with Ctrl+S, re-sorts it by
 # clicking the Count header twice, saves again and compares the bytes of
-# both saves with the file format's layout.
+# both saves with the file format's layout. The name on the command line is
+# a symbolic link to the list: every save goes to the list, and the link
+# stays a link.
 set -u
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -29,7 +31,9 @@ cherry() { printf '\x13C:\\Walls\\cherry.bmp\x06Center\x00\x00\x00\x00\x01\x00\x
 banana() { printf '\x19Z:\\My Pictures\\Banana.jpg\x04Tile\x2c\x01\x00\x00\x00\x00\x00\x00'; }
 apple() { printf '\xff\x1c\x01%s\x07Stretch\xff\xff\xff\xff\x01\x00\x00\x00' "$long_file"; }
 
-{ settings; printf '\x03\x00\x00\x00'; cherry; banana; apple; } >LIST.vld
+mkdir lists
+{ settings; printf '\x03\x00\x00\x00'; cherry; banana; apple; } >lists/LIST.vld
+ln -s lists/LIST.vld LIST.vld
 cp LIST.vld as-read.vld
 touch -d @978307200 LIST.vld  # a save gives it a new time
 { settings; printf '\x03\x00\x00\x00'; banana; cherry; apple; } >by-count-down.vld
@@ -50,8 +54,8 @@ expect_eq "no box at start" "dialog: none" "$(inspect dialog)"
 
 e2e_step "Ctrl+S saves the rows in the order shown"
 e2e_key ctrl+s
-for i in $(seq 100); do [ "$(stat -c %Y LIST.vld)" -gt 978307200 ] && break; sleep 0.1; done
-[ "$(stat -c %Y LIST.vld)" -gt 978307200 ] || e2e_fail "Ctrl+S did not write LIST.vld"
+for i in $(seq 100); do [ "$(stat -L -c %Y LIST.vld)" -gt 978307200 ] && break; sleep 0.1; done
+[ "$(stat -L -c %Y LIST.vld)" -gt 978307200 ] || e2e_fail "Ctrl+S did not write LIST.vld"
 wait_file "unchanged list saved" as-read.vld LIST.vld
 expect_eq "title after saving" "title: LIST.vld - Varnello" "$(inspect sync title)"
 expect_eq "no box after saving" "dialog: none" "$(inspect dialog)"
@@ -92,5 +96,7 @@ e2e_step "Ctrl+S writes the new order; closing asks nothing"
 e2e_key ctrl+s
 wait_file "re-sorted list saved" by-count-down.vld LIST.vld
 e2e_close
-expect_file "list after closing" by-count-down.vld LIST.vld
+expect_file "list after closing" by-count-down.vld lists/LIST.vld
+expect_eq "LIST.vld still a link to the list" "lists/LIST.vld" "$(readlink LIST.vld)"
+expect_eq "nothing else beside the list" "LIST.vld" "$(ls -A lists)"
 echo "PASS"

@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <ctime>
 #include <functional>
+#include <new>
 #include <set>
+#include <stdexcept>
 
 #include "base/PathParts.h"
 #include "base/win/AnsiCodePage.h"
@@ -53,6 +55,21 @@ public:
 
 private:
     int* m_calls;
+};
+
+// The real services, except that decoding throws: memory runs out, or
+// something else goes wrong.
+class CThrowingServices : public CWallpaperServicesWin {
+public:
+    explicit CThrowingServices(bool outOfMemory) : m_bOutOfMemory(outOfMemory) {}
+    std::uint32_t DecodeImage(const std::string&, std::unique_ptr<IDecodedImage>&) override {
+        if (m_bOutOfMemory)
+            throw std::bad_alloc();
+        throw std::runtime_error("decoder failed");
+    }
+
+private:
+    bool m_bOutOfMemory;
 };
 
 class ApplyInApp : public AppFixture {
@@ -284,6 +301,35 @@ TEST_F(ApplyInApp, RefusedWallpaperShowsInternalErrorAndCountsNothing) {
     EXPECT_EQ(m_prompter.Boxes()[0].caption, "Internal Error");
     EXPECT_EQ(Counts(), "2/1,0/1,0/1,0/1");
     EXPECT_FALSE(Doc()->IsModified());
+}
+
+// An exception in a command stops where the system called the program: a
+// box owned by the main window says what happened, the list stays as it
+// was, and the program goes on.
+TEST_F(ApplyInApp, ExceptionInACommandIsReportedAndTheListStays) {
+    StartWithFourImages();
+    const std::pair<bool, const char*> failures[] = {
+        {true, "Not enough memory to complete this operation."},
+        {false, "An unexpected error stopped this operation."}};
+    for (const auto& failure : failures) {
+        View()->SetWallpaperServices(std::make_unique<CThrowingServices>(failure.first));
+        m_prompter.Clear();
+        Select({1});
+        Command(kApplySelected);
+        ASSERT_EQ(m_prompter.Boxes().size(), 1u);
+        const CRecordingPrompter::Box& box = m_prompter.Boxes()[0];
+        EXPECT_EQ(box.owner, Frame());
+        EXPECT_EQ(box.caption, "Varnello");
+        EXPECT_EQ(box.text, failure.second);
+        EXPECT_EQ(box.style, kErrorBox);
+        EXPECT_EQ(Counts(), "2/1,0/1,0/1,0/1");
+        EXPECT_EQ(FrameTitle(), "LIST.vld - Varnello");
+    }
+    View()->SetWallpaperServices(std::make_unique<CWallpaperServicesWin>());
+    m_prompter.Clear();
+    Command(kApplySelected);
+    EXPECT_TRUE(m_prompter.Boxes().empty());
+    EXPECT_EQ(Counts(), "2/1,1/0,0/1,0/1");
 }
 
 // ---- Double-click ----

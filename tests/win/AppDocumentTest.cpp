@@ -274,9 +274,10 @@ TEST_F(ListDocument, SaveReplacesTheFileWhole) {
     EXPECT_EQ(FrameTitle(), "LIST.vld - Varnello");
 }
 
-// The old file cannot be replaced (another program holds it): the message,
-// the old bytes intact, no temporary file left, the list still modified.
-TEST_F(ListDocument, FailedSaveLeavesTheOldFileIntact) {
+// The old file cannot be replaced (another program holds it): the old bytes
+// stay intact, the complete new file stays beside it and the message names
+// it, the list is still modified.
+TEST_F(ListDocument, FailedReplaceKeepsTheNewFileAndNamesIt) {
     StartWithList();
     ChangeFirstRow();
     HANDLE busy = CreateFileA(m_temp.File("LIST.vld").c_str(), GENERIC_READ, 0, nullptr,
@@ -285,10 +286,16 @@ TEST_F(ListDocument, FailedSaveLeavesTheOldFileIntact) {
     Command(ID_FILE_SAVE);
     CloseHandle(busy);
 
+    std::vector<std::string> files = FilesBesideTheList();
+    ASSERT_EQ(files.size(), 2u);
+    EXPECT_EQ(files[0], "LIST.vld");
+    std::string kept = m_temp.File(files[1]);
     ASSERT_EQ(m_prompter.Boxes().size(), 1u);
-    ExpectBox(0, Frame(), "Varnello", "Failed to save document.", kMbOkError);
+    ExpectBox(0, Frame(), "Varnello",
+              "Failed to save document.\nThe new contents were kept in " + kept + ".", kMbOkError);
+    EXPECT_EQ(ReadBytes(kept),
+              V3File({{"C:\\Pics\\a.jpg", "Center", 4, 0}, {"D:\\b.png", "Tile", 0, 1}}));
     EXPECT_EQ(ReadBytes(m_temp.File("LIST.vld")), TwoItems());
-    EXPECT_EQ(FilesBesideTheList(), (std::vector<std::string>{"LIST.vld"}));
     EXPECT_TRUE(Doc()->IsModified());
     EXPECT_EQ(FrameTitle(), "LIST.vld * - Varnello");
 

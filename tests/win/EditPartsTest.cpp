@@ -191,6 +191,7 @@ TEST(FileFinderWin, EntriesCarryFullPaths) {
     auto collect = [&](const FolderEntry& entry) {
         if (entry.name != "." && entry.name != "..")
             seen.push_back(entry.path + (entry.isDirectory ? "/" : ""));
+        return true;
     };
     ASSERT_TRUE(finder.ListFolder(tree.Path() + "\\", collect));
     std::sort(seen.begin(), seen.end());

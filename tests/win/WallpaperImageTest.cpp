@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "TestImageFiles.h"
+#include "base/PathParts.h"
+#include "wallpaper/win/FileReplacing.h"
 #include "wallpaper/win/WallpaperImage.h"
 
 using namespace test_images;
@@ -183,6 +185,48 @@ TEST_F(WallpaperImageTest, LoadedForWritingWritesTheSameFile) {
     ASSERT_EQ(own.Load(paper, CWallpaperImage::ImageUse::Writing), S_OK);
     ASSERT_EQ(own.Save(paper), S_OK);
     EXPECT_EQ(ReadBytes(paper), ReadBytes(folder.File("drawn.bmp")));
+}
+
+// The bitmap is written beside the file and takes its place only when
+// complete: an encoder that fails part way leaves the previous file and no
+// temporary file; a file held open by another program stays as it was.
+TEST_F(WallpaperImageTest, FailedWriteLeavesThePreviousFile) {
+    std::string paper = folder.File("CurrentPaper.bmp");
+    ASSERT_TRUE(WriteBytes(paper, "previous bitmap"));
+    std::string written;
+    HRESULT result = WriteFileReplacing(paper, [&](const std::string& temporary) {
+        written = temporary;
+        EXPECT_TRUE(WriteBytes(temporary, "half a bit"));
+        return E_FAIL;
+    });
+    EXPECT_EQ(result, E_FAIL);
+    EXPECT_EQ(FolderPart(written), folder.Path());
+    EXPECT_EQ(ReadBytes(paper), "previous bitmap");
+    EXPECT_EQ(folder.FileNames(), std::vector<std::string>({"CurrentPaper.bmp"}));
+
+    HANDLE busy = CreateFileA(paper.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(busy, INVALID_HANDLE_VALUE);
+    int letGo = 0;
+    result = WriteFileReplacing(
+        paper,
+        [&](const std::string& temporary) { return WriteBytes(temporary, "new") ? S_OK : E_FAIL; },
+        [&] {
+            ++letGo;
+            return false;
+        });
+    CloseHandle(busy);
+    EXPECT_TRUE(FAILED(result));
+    EXPECT_EQ(letGo, 1);
+    EXPECT_EQ(ReadBytes(paper), "previous bitmap");
+    EXPECT_EQ(folder.FileNames(), std::vector<std::string>({"CurrentPaper.bmp"}));
+
+    result = WriteFileReplacing(paper, [&](const std::string& temporary) {
+        return WriteBytes(temporary, "new") ? S_OK : E_FAIL;
+    });
+    EXPECT_EQ(result, S_OK);
+    EXPECT_EQ(ReadBytes(paper), "new");
+    EXPECT_EQ(folder.FileNames(), std::vector<std::string>({"CurrentPaper.bmp"}));
 }
 
 // GDI+ comes back after the last image object is gone.

@@ -10,7 +10,7 @@
 // Lists folder + "\*.*". Entries carry the full path: the folder as a full
 // path (from the search pattern), then the name.
 bool CFileFinderWin::ListFolder(const std::string& folder,
-                                const std::function<void(const FolderEntry&)>& visit) {
+                                const std::function<bool(const FolderEntry&)>& visit) {
     std::string pattern = folder + "\\*.*";
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA(pattern.c_str(), &data);
@@ -20,12 +20,18 @@ bool CFileFinderWin::ListFolder(const std::string& folder,
     std::size_t slash = root.find_last_of('\\');
     root = slash == std::string::npos ? folder + "\\" : root.substr(0, slash + 1);
     FolderEntry entry;
-    do {
-        entry.name = data.cFileName;
-        entry.path = root + entry.name;
-        entry.isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        visit(entry);
-    } while (FindNextFileA(find, &data));
+    try {
+        do {
+            entry.name = data.cFileName;
+            entry.path = root + entry.name;
+            entry.isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            if (!visit(entry))
+                break;
+        } while (FindNextFileA(find, &data));
+    } catch (...) {
+        FindClose(find);
+        throw;
+    }
     FindClose(find);
     return true;
 }

@@ -7,6 +7,6 @@
 class CFileFinderWin : public IFileFinder {
 public:
     bool ListFolder(const std::string& folder,
-                    const std::function<void(const FolderEntry&)>& visit) override;
+                    const std::function<bool(const FolderEntry&)>& visit) override;
     std::string FolderIdentity(const std::string& folder) override;
 };

@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "framework/win/ExceptionBarrier.h"
+
 namespace {
 
 // Whether the data offers the format (on any medium, or in global memory).
@@ -107,11 +109,17 @@ HRESULT CListDropTarget::Drop(IDataObject* data, DWORD keys, POINTL point, DWORD
         *effect = DROPEFFECT_NONE;
     bool refused = EffectFor(data, m_cfPrivate) == DROPEFFECT_NONE;
     m_dwEffect = DROPEFFECT_NONE;
-    std::vector<std::string> paths;
-    if (refused || !ReadDroppedFiles(data, paths))
+    // OLE called this: an exception stops here (ExceptionBarrier.h).
+    try {
+        std::vector<std::string> paths;
+        if (refused || !ReadDroppedFiles(data, paths))
+            return S_OK;
+        if (m_onDrop)
+            m_onDrop(paths);
+    } catch (...) {
+        ReportException(nullptr);
         return S_OK;
-    if (m_onDrop)
-        m_onDrop(paths);
+    }
     if (effect)
         *effect = DROPEFFECT_COPY & allowed;
     return S_OK;

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "dialogs/win/AddFromFolderDlg.h"
+#include "framework/win/Application.h"
 #include "framework/win/FileDialog.h"
 #include "view/EditTexts.h"
 #include "view/ItemCommands.h"
@@ -10,6 +11,7 @@
 #include "view/WallpaperAdder.h"
 #include "view/win/FileFinderWin.h"
 #include "view/win/ListDropTarget.h"
+#include "view/win/ScanProgressWin.h"
 #include "view/win/VarnelloView.h"
 
 CListEditCommands::CListEditCommands(CVarnelloView& view, UINT privateClipboardFormat)
@@ -53,8 +55,10 @@ void CListEditCommands::AddFromFolder() {
     if (dialog.DoModal(m_view.MainWindow()) != IDOK)
         return;
     CFileFinderWin finder;
+    CApplication* app = CApplication::Get();
+    CScanProgressWin progress(app ? app->MainFrame() : nullptr);
     CWallpaperAdder(*this).AddFromFolder(finder, dialog.m_strFolderPath,
-                                         dialog.m_bIncludeSubfolders != 0);
+                                         dialog.m_bIncludeSubfolders != 0, &progress);
 }
 
 void CListEditCommands::AddDroppedFiles(const std::vector<std::string>& paths) {

@@ -7,6 +7,7 @@
 #include "base/PathParts.h"
 #include "base/win/WideText.h"
 #include "wallpaper/ErrorText.h"
+#include "wallpaper/win/FileReplacing.h"
 
 using namespace Gdiplus;
 
@@ -252,33 +253,36 @@ HRESULT CWallpaperImage::CopyToDib(void* decoded) {
     return S_OK;
 }
 
-// Encodes the pixels with the encoder the extension selects, through a
-// stream on the target file so that a file that cannot be created is
-// reported with the system's reason.
+// Encodes the pixels with the encoder the extension selects into a
+// temporary file beside the target, which then takes the target's place, so
+// that a failed encoding leaves the previous file as it was. The decoded
+// bitmap may hold its source file open, and the target may be that file:
+// then the pixels are taken into a DIB section and the source let go.
 HRESULT CWallpaperImage::Save(const std::string& path) {
     if (IsNull() || !StartGdiplus())
         return E_FAIL;
     CLSID encoder;
     if (!FindEncoder(path, encoder))
         return E_FAIL;
-    const std::wstring target = Widen(path);
+    return WriteFileReplacing(
+        path, [&](const std::string& temporary) { return Encode(temporary, encoder); },
+        [&] {
+            if (!m_decoded || FAILED(CopyToDib(m_decoded)))
+                return false;
+            DllExports::GdipDisposeImage(static_cast<GpBitmap*>(m_decoded));
+            m_decoded = nullptr;
+            return true;
+        });
+}
+
+// Writes the pixels to the file with the encoder, through a stream on the
+// file so that a file that cannot be created is reported with the system's
+// reason.
+HRESULT CWallpaperImage::Encode(const std::string& path, const CLSID& encoder) {
     IStream* stream = nullptr;
-    auto openTarget = [&] {
-        return SHCreateStreamOnFileEx(target.c_str(),
-                                      STGM_WRITE | STGM_CREATE | STGM_SHARE_DENY_WRITE,
-                                      FILE_ATTRIBUTE_NORMAL, TRUE, nullptr, &stream);
-    };
-    HRESULT result = openTarget();
-    if (result == HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION) && m_decoded) {
-        // GDI+ may hold the source file open while its bitmap lives, and the
-        // target may be that file: take the pixels and let the file go.
-        result = CopyToDib(m_decoded);
-        if (FAILED(result))
-            return result;
-        DllExports::GdipDisposeImage(static_cast<GpBitmap*>(m_decoded));
-        m_decoded = nullptr;
-        result = openTarget();
-    }
+    HRESULT result = SHCreateStreamOnFileEx(Widen(path).c_str(),
+                                            STGM_WRITE | STGM_CREATE | STGM_SHARE_DENY_WRITE,
+                                            FILE_ATTRIBUTE_NORMAL, TRUE, nullptr, &stream);
     if (FAILED(result))
         return result;
 

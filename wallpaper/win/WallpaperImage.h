@@ -32,11 +32,12 @@ public:
     // E_OUTOFMEMORY when memory runs out; the image is empty after a failure.
     HRESULT Load(const std::string& path, ImageUse use = ImageUse::Drawing);
     // Writes the image to path with the encoder whose extension list holds
-    // the path's extension (".bmp": the BMP encoder), replacing the file.
-    // Returns S_OK or the failure (a Win32 HRESULT when the file cannot be
-    // created, E_FAIL when no encoder fits or encoding fails). An image that
-    // kept its decoded bitmap and is written over its own source file takes
-    // its pixels into a DIB section first.
+    // the path's extension (".bmp": the BMP encoder), replacing the file
+    // only once the new one is complete: after a failure the previous file
+    // is as it was. Returns S_OK or the failure (a Win32 HRESULT when the
+    // file cannot be created or replaced, E_FAIL when no encoder fits or
+    // encoding fails). An image that kept its decoded bitmap and is written
+    // over its own source file takes its pixels into a DIB section first.
     HRESULT Save(const std::string& path);
     // Drops the image.
     void Destroy();
@@ -61,6 +62,8 @@ public:
 
 private:
     HRESULT CopyToDib(void* decoded);
+    // Encodes the pixels into the file with the encoder.
+    HRESULT Encode(const std::string& path, const CLSID& encoder);
 
     HBITMAP m_bitmap = nullptr;
     void* m_decoded = nullptr;  // the decoded GDI+ bitmap, kept for writing only

@@ -441,6 +441,24 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
     }
     if (name == "status")
         return NeedFrame() && PrintStatus();
+    if (name == "wait-status") {
+        if (!need(a) || !NeedFrame())
+            return false;
+        DWORD timeout = TakeTimeout(args, pos, kDefaultWaitMs);
+        HWND bar = StatusBar();
+        if (!bar)
+            return Fail("no status bar");
+        DWORD start = GetTickCount();
+        std::string text;
+        while ((text = PaneText(bar, 0)).compare(0, a.size(), a) != 0) {
+            if (GetTickCount() - start > timeout)
+                return Fail("pane 0 is \"" + EscapeText(text) + "\", expected \"" + EscapeText(a) +
+                            "...\"");
+            Sleep(m_pollMs);
+        }
+        std::printf("pane 0: %s\n", EscapeText(text).c_str());
+        return true;
+    }
     if (name == "dialog") {
         if (!FindFrame(kDefaultWaitMs, false))
             return Fail("no Varnello window");
@@ -750,24 +768,25 @@ bool CInspector::PrintStatus() {
         return Fail("no status bar");
     DWORD_PTR parts = 0;
     SendMessageTimeoutA(bar, SB_GETPARTS, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &parts);
-    constexpr std::size_t kTextSize = 1024;
-    CRemoteMemory memory(bar, kTextSize);
-    for (int i = 0; i < static_cast<int>(parts); ++i) {
-        DWORD_PTR length = 0;
-        SendMessageTimeoutA(bar, SB_GETTEXTLENGTHA, i, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs,
-                            &length);
-        std::string text;
-        if (LOWORD(length) < kTextSize) {
-            char empty = '\0';
-            memory.Write(0, &empty, 1);
-            DWORD_PTR result = 0;
-            SendMessageTimeoutA(bar, SB_GETTEXTA, i, reinterpret_cast<LPARAM>(memory.Address()),
-                                SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
-            text = memory.ReadText(0, kTextSize - 1);
-        }
-        std::printf("pane %d: %s\n", i, EscapeText(text).c_str());
-    }
+    for (int i = 0; i < static_cast<int>(parts); ++i)
+        std::printf("pane %d: %s\n", i, EscapeText(PaneText(bar, i)).c_str());
     return true;
+}
+
+std::string CInspector::PaneText(HWND bar, int index) {
+    constexpr std::size_t kTextSize = 1024;
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(bar, SB_GETTEXTLENGTHA, index, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                        &length);
+    if (LOWORD(length) >= kTextSize)
+        return std::string();
+    CRemoteMemory memory(bar, kTextSize);
+    char empty = '\0';
+    memory.Write(0, &empty, 1);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(bar, SB_GETTEXTA, index, reinterpret_cast<LPARAM>(memory.Address()),
+                        SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
+    return memory.ReadText(0, kTextSize - 1);
 }
 
 bool CInspector::PrintDialog(HWND dialog) {

@@ -35,6 +35,8 @@ private:
     bool PrintSelection();
     bool PrintHeader();
     bool PrintStatus();
+    // The text of a status-bar pane, read in the program's memory.
+    static std::string PaneText(HWND bar, int index);
     bool PrintDialog(HWND dialog);
     bool SendKey(const std::string& keys);
     bool WaitExit(DWORD timeoutMs);
