@@ -25,7 +25,9 @@ public:
     int RemoveAll();
     // Asks first when "Warn On Recycle" is on; sends the file of each row
     // that was selected when it asked to the Recycle Bin and removes the row
-    // whatever the outcome; reports the failures in one box. Returns how
+    // whatever the outcome; reports the failures in one box. A path that
+    // is not exactly one existing file counts as a failure (the services
+    // refuse it). Returns how
     // many rows were removed.
     int RemoveAndRecycle();
     // Removes every row whose file no longer exists, under the wait cursor,

@@ -75,6 +75,14 @@ public:
         existenceTests.push_back(path);
         return missing.count(path) == 0;
     }
+    // Paths in neither table cannot be looked at.
+    PathKind KindOf(const std::string& path) override {
+        if (missing.count(path))
+            return PathKind::Missing;
+        if (folders.count(path))
+            return PathKind::Folder;
+        return files.count(path) ? PathKind::File : PathKind::Unknown;
+    }
     int RecycleFile(const std::string& path) override {
         recycled.push_back(path);
         waitWhileRecycling.push_back(waitDepth > 0);
@@ -88,6 +96,8 @@ public:
     void EndWaitCursor() override { --waitDepth; }
 
     std::set<std::string> missing;
+    std::set<std::string> files;
+    std::set<std::string> folders;
     std::set<std::string> failRecycle;
     std::vector<std::string> existenceTests;
     std::vector<std::string> recycled;

@@ -7,6 +7,7 @@
 // Recycle Bin through CShellFileOp, ShellExecute and the wait cursor.
 class CEditServicesWin : public CSystemServicesWin<IEditServices> {
 public:
+    PathKind KindOf(const std::string& path) override;
     int RecycleFile(const std::string& path) override;
     void OpenFolder(const std::string& folder) override;
 

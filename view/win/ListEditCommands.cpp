@@ -39,7 +39,7 @@ void CListEditCommands::AddFiles() {
     }
     if (result != FileDialogResult::Ok)
         return;
-    CWallpaperAdder(*this).AddPickedFiles(paths);
+    CWallpaperAdder(*this, m_services).AddPickedFiles(paths);
 }
 
 // The Add Folder dialog, filled from the list's settings, then the scan.
@@ -53,12 +53,12 @@ void CListEditCommands::AddFromFolder() {
     if (dialog.DoModal(m_view.MainWindow()) != IDOK)
         return;
     CFileFinderWin finder;
-    CWallpaperAdder(*this).AddFromFolder(finder, dialog.m_strFolderPath,
-                                         dialog.m_bIncludeSubfolders != 0);
+    CWallpaperAdder(*this, m_services)
+        .AddFromFolder(finder, dialog.m_strFolderPath, dialog.m_bIncludeSubfolders != 0);
 }
 
 void CListEditCommands::AddDroppedFiles(const std::vector<std::string>& paths) {
-    CWallpaperAdder(*this).AddDroppedFiles(paths);
+    CWallpaperAdder(*this, m_services).AddDroppedFiles(paths);
 }
 
 void CListEditCommands::RemoveSelected() {
