@@ -15,6 +15,10 @@ class IEditServices : public ISystemServices {
 public:
     // What the path names; one look at the file system.
     virtual PathKind KindOf(const std::string& path) = 0;
+    // Whether the drive or network share whose root is given ("X:\",
+    // "\\server\share\") is there: false for a drive letter that is not
+    // assigned or not ready and for a share that does not answer.
+    virtual bool RootAvailable(const std::string& root) = 0;
     // Sends exactly the one existing file named to the Recycle Bin; 0 on
     // success. No dialog shows, except the shell's question before a file
     // is deleted for good where there is no Recycle Bin. A path with "*" or

@@ -31,8 +31,9 @@ public:
     // many rows were removed.
     int RemoveAndRecycle();
     // Removes every row whose file no longer exists, under the wait cursor,
-    // and says how many went. Also the scan at start-up. Returns how many
-    // rows were removed.
+    // and says how many went. A row whose drive or network share is not
+    // there stays; the box says how many stayed so. Also the scan at
+    // start-up. Returns how many rows were removed.
     int RemoveDeadItems();
 
 private:

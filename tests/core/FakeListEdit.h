@@ -83,6 +83,10 @@ public:
             return PathKind::Folder;
         return files.count(path) ? PathKind::File : PathKind::Unknown;
     }
+    bool RootAvailable(const std::string& root) override {
+        rootTests.push_back(root);
+        return absentRoots.count(root) == 0;
+    }
     int RecycleFile(const std::string& path) override {
         recycled.push_back(path);
         waitWhileRecycling.push_back(waitDepth > 0);
@@ -98,6 +102,8 @@ public:
     std::set<std::string> missing;
     std::set<std::string> files;
     std::set<std::string> folders;
+    std::set<std::string> absentRoots;
+    std::vector<std::string> rootTests;
     std::set<std::string> failRecycle;
     std::vector<std::string> existenceTests;
     std::vector<std::string> recycled;

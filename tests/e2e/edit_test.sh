@@ -7,7 +7,8 @@
 # list with the folder and the subfolder flag remembered. Then a list that
 # someone else wrote: Shift+Del sends exactly the one ordinary file to the
 # Recycle Bin and refuses the patterns and the folder; F8 on an item whose
-# "folder" is a batch file says Path Not Found and runs nothing.
+# "folder" is a batch file says Path Not Found and runs nothing; All Dead
+# Items keeps the item on a drive that is not there and says so.
 set -u
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -98,7 +99,7 @@ inspect wait-title "LIST.vld - Varnello" 20000 >/dev/null
 expect_file "the saved list" expected.vld LIST.vld
 e2e_close
 
-e2e_step "a hostile list: patterns, a folder, a batch file as a folder"
+e2e_step "a hostile list: patterns, a folder, a batch file as a folder, an absent drive"
 [ ! -e "$WINEPREFIX/dosdevices/q:" ] || e2e_fail "drive Q: is mapped in the prefix"
 top='C:\varnello-e2e-edit'
 bin="$WINEPREFIX/drive_c/varnello-e2e-edit/bin"
@@ -135,6 +136,20 @@ expect_eq "the path-not-found box" "dialog: Path Not Found
 button 1: OK [default]
 static 65535: The containing folder was not found!\\n\\nExpected Path: $top\\run.bat" \
   "$(inspect wait-dialog 20000 | grep -v '^static 1088')"
+inspect press OK wait-no-dialog 10000
+
+e2e_step "All Dead Items keeps the item on the absent drive Q:"
+inspect command 32810 >/dev/null
+expect_eq "the dead-files box" 'dialog: Dead Files Removed
+button 1: OK [default]
+static 65535: 2 dead files removed from the active list.\n\n1 item was kept because its drive or network share is not available.' "$(inspect wait-dialog 20000 | grep -v '^static 1088')"
+inspect press OK wait-no-dialog 10000
+expect_eq "rows after the scan" 'count: 1
+row 0: a.png|Q:\pics|Stretch|0' "$(inspect rows)"
+inspect command 32810 >/dev/null
+expect_eq "the second scan's box" 'dialog: No Dead Files Found
+button 1: OK [default]
+static 65535: No dead files were found in the active list.\n\n1 item was kept because its drive or network share is not available.' "$(inspect wait-dialog 20000 | grep -v '^static 1088')"
 inspect press OK wait-no-dialog 10000
 inspect close wait-dialog 20000 >/dev/null
 inspect press No

@@ -8,6 +8,7 @@
 class CEditServicesWin : public CSystemServicesWin<IEditServices> {
 public:
     PathKind KindOf(const std::string& path) override;
+    bool RootAvailable(const std::string& root) override;
     int RecycleFile(const std::string& path) override;
     void OpenFolder(const std::string& folder) override;
 
