@@ -8,6 +8,19 @@ namespace {
 
 std::function<std::string()> g_moduleFileNameSource;
 
+// Index of the first backslash at or after from (a character boundary),
+// stepping over double-byte characters; std::string::npos when none.
+std::size_t FindBackslash(const std::string& text, std::size_t from) {
+    const ICodePage& codePage = CurrentCodePage();
+    for (std::size_t i = from; i < text.size(); ++i) {
+        if (codePage.IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size())
+            ++i;
+        else if (text[i] == '\\')
+            return i;
+    }
+    return std::string::npos;
+}
+
 }  // namespace
 
 // The text after the last backslash; the whole text when there is none.
@@ -27,6 +40,31 @@ std::string ExtensionPart(const std::string& path) {
     std::size_t dot = FindLastChar(path, '.');
     std::string extension = dot == std::string::npos ? path : path.substr(dot + 1);
     return CurrentCodePage().ToLower(extension);
+}
+
+// "X:\" from a drive letter; "\\server\share\" from the first two parts
+// of a UNC path.
+std::string RootPart(const std::string& path) {
+    if (path.size() >= 2 && path[1] == ':') {
+        char letter = path[0];
+        if ((letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z'))
+            return std::string(1, letter) + ":\\";
+        return std::string();
+    }
+    if (path.size() < 3 || path[0] != '\\' || path[1] != '\\')
+        return std::string();
+    std::size_t serverEnd = FindBackslash(path, 2);
+    if (serverEnd == std::string::npos || serverEnd == 2)
+        return std::string();
+    std::string server = path.substr(2, serverEnd - 2);
+    if (server == "?" || server == ".")
+        return std::string();
+    std::size_t shareEnd = FindBackslash(path, serverEnd + 1);
+    if (shareEnd == std::string::npos)
+        shareEnd = path.size();
+    if (shareEnd == serverEnd + 1)
+        return std::string();
+    return path.substr(0, shareEnd) + "\\";
 }
 
 // Base-10 text of a signed 32-bit value.

@@ -14,6 +14,11 @@ std::string FolderPart(const std::string& path);
 // The text after the last dot, lower-cased; the whole text lower-cased when
 // there is no dot.
 std::string ExtensionPart(const std::string& path);
+// The root of the drive or network share that holds the path: "X:\" for a
+// drive path (also "X:name"), "\\server\share\" for a UNC path; empty for
+// any other path (relative, rooted on the current drive, "\\?\" and
+// "\\.\" forms, a UNC path without its share).
+std::string RootPart(const std::string& path);
 // Base-10 text of a signed 32-bit value, "-" in front of negatives.
 std::string DecimalText(std::int32_t value);
 // The text without its run of trailing backslashes.

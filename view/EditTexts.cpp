@@ -16,6 +16,12 @@ std::string DeadFilesRemovedText(int removed) {
                                                    : " dead files removed from the active list.");
 }
 
+std::string ItemsKeptText(int kept) {
+    return std::to_string(kept) +
+           (kept == 1 ? " item was kept because its drive or network share is not available."
+                      : " items were kept because their drive or network share is not available.");
+}
+
 std::string FolderNotFoundText(const std::string& folder) {
     return "The containing folder was not found!\n\nExpected Path: " + folder;
 }

@@ -27,6 +27,9 @@ constexpr char kTooManyFilesText[] =
 std::string RecycleErrorText(int errors);
 // "N dead file(s) removed from the active list."
 std::string DeadFilesRemovedText(int removed);
+// "N item(s) ... kept because ... drive or network share is not available."
+// after a dead-item scan that could not look at some items.
+std::string ItemsKeptText(int kept);
 // "The containing folder was not found!" with the folder it looked for.
 std::string FolderNotFoundText(const std::string& folder);
 // The status bar during a long folder scan: "Scanning C:\Photos... 1234

@@ -20,6 +20,9 @@ void CItemCommands::ResetCount() {
         m_host.MarkModified();
 }
 
+// Only a folder goes to the shell: a file in the folder's place (an item
+// "...\run.bat\x.png") would be run, not shown. A folder that cannot be
+// looked at (access denied, a share that does not answer) counts as there.
 void CItemCommands::OpenContainingFolder() {
     CWallpaperRows& rows = m_host.Rows();
     int row = rows.Store().NextSelected(-1);
@@ -27,7 +30,8 @@ void CItemCommands::OpenContainingFolder() {
     if (!item)
         return;
     std::string folder = FolderPart(item->GetPath());
-    if (m_services.PathExists(folder))
+    PathKind kind = m_services.KindOf(folder);
+    if (kind == PathKind::Folder || kind == PathKind::Unknown)
         m_services.OpenFolder(folder);
     else
         ShowMessage(m_host.Owner(), FolderNotFoundText(folder), texts::kPathNotFoundCaption,

@@ -20,7 +20,7 @@ public:
     // a row was selected.
     void ResetCount();
     // Opens the folder of the first selected row's file in the shell, or
-    // says that it is gone.
+    // says that it is gone (also when a file stands in its place).
     void OpenContainingFolder();
 
 private:

@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "base/PathParts.h"
 #include "framework/Prompter.h"
 #include "framework/WaitCursor.h"
 #include "list/WallpaperItem.h"
@@ -58,26 +59,42 @@ int CRemoveCommands::RemoveAndRecycle() {
 }
 
 // Remove All Dead Items: walks from the last row up, so the rows still to
-// be tested keep their indices; the selection is left alone.
+// be tested keep their indices; the selection is left alone. A missing file
+// on a drive or share that is not there (an unplugged USB drive, a share
+// that is offline) is not known to be gone: its row stays and is counted.
 int CRemoveCommands::RemoveDeadItems() {
     CWaitCursor wait(m_services);
     CWallpaperRows& rows = m_host.Rows();
     int removed = 0;
+    int kept = 0;
+    std::unordered_map<std::string, bool> roots;  // each root is asked once
     m_host.BeginBulkUpdate();
     for (int row = rows.Count() - 1; row >= 0; --row) {
         const CWallpaperItem* item = rows.Item(row);
         if (!item || m_services.PathExists(item->GetPath()))
             continue;
+        std::string root = RootPart(item->GetPath());
+        if (!root.empty()) {
+            auto found = roots.find(root);
+            if (found == roots.end())
+                found = roots.emplace(root, m_services.RootAvailable(root)).first;
+            if (!found->second) {
+                ++kept;
+                continue;
+            }
+        }
         rows.RemoveRow(row);
         m_host.MarkModified();
         ++removed;
     }
     m_host.EndBulkUpdate();  // the list shows the outcome before the box
+    std::string keptText = kept > 0 ? "\n\n" + ItemsKeptText(kept) : std::string();
     if (removed == 0)
-        ShowMessage(m_host.Owner(), texts::kNoDeadFilesText, texts::kNoDeadFilesCaption, mb::kOk);
-    else
-        ShowMessage(m_host.Owner(), DeadFilesRemovedText(removed), texts::kDeadFilesRemovedCaption,
+        ShowMessage(m_host.Owner(), texts::kNoDeadFilesText + keptText, texts::kNoDeadFilesCaption,
                     mb::kOk);
+    else
+        ShowMessage(m_host.Owner(), DeadFilesRemovedText(removed) + keptText,
+                    texts::kDeadFilesRemovedCaption, mb::kOk);
     return removed;
 }
 

@@ -25,12 +25,15 @@ public:
     int RemoveAll();
     // Asks first when "Warn On Recycle" is on; sends the file of each row
     // that was selected when it asked to the Recycle Bin and removes the row
-    // whatever the outcome; reports the failures in one box. Returns how
+    // whatever the outcome; reports the failures in one box. A path that
+    // is not exactly one existing file counts as a failure (the services
+    // refuse it). Returns how
     // many rows were removed.
     int RemoveAndRecycle();
     // Removes every row whose file no longer exists, under the wait cursor,
-    // and says how many went. Also the scan at start-up. Returns how many
-    // rows were removed.
+    // and says how many went. A row whose drive or network share is not
+    // there stays; the box says how many stayed so. Also the scan at
+    // start-up. Returns how many rows were removed.
     int RemoveDeadItems();
 
 private:

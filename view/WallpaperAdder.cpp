@@ -3,6 +3,7 @@
 #include "base/PathParts.h"
 #include "list/ListSettings.h"
 #include "list/WallpaperRows.h"
+#include "view/EditServices.h"
 #include "view/FolderScan.h"
 #include "view/ListEditHost.h"
 
@@ -13,7 +14,7 @@ int CWallpaperAdder::AddPickedFiles(const std::vector<std::string>& paths) {
     std::string position = DefaultPosition();
     int added = 0;
     for (const std::string& path : paths) {
-        if (rows.IsInList(path))
+        if (rows.IsInList(path) || IsFolder(path))
             continue;
         if (added == 0 && m_host.Settings())
             m_host.Settings()->SetLastFolder(FolderPart(path));
@@ -50,14 +51,14 @@ int CWallpaperAdder::AddFromFolder(IFileFinder& finder, const std::string& folde
     return added;
 }
 
-// Appends the dropped image files; folders are judged by name alone.
+// Appends the dropped image files; a folder named like one is left out.
 int CWallpaperAdder::AddDroppedFiles(const std::vector<std::string>& paths) {
     CBulkUpdate bulk(m_host);
     CWallpaperRows& rows = m_host.Rows();
     std::string position = DefaultPosition();
     int added = 0;
     for (const std::string& path : paths) {
-        if (path.empty() || !HasImageExtension(path) || rows.IsInList(path))
+        if (path.empty() || !HasImageExtension(path) || rows.IsInList(path) || IsFolder(path))
             continue;
         if (rows.AppendNew(path, position) >= 0)
             ++added;
@@ -77,4 +78,8 @@ void CWallpaperAdder::Finish(int added) {
     if (m_host.AutoSort())
         m_host.SortNow();
     m_host.MarkModified();
+}
+
+bool CWallpaperAdder::IsFolder(const std::string& path) {
+    return m_services.KindOf(path) == PathKind::Folder;
 }

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+class IEditServices;
 class IFileFinder;
 class IListEditHost;
 class IScanProgress;
@@ -10,14 +11,16 @@ class IScanProgress;
 // dialog, a folder chosen in the Add Folder dialog, and files dropped on
 // the list. Each new file gets a row at the end (skipping files the list
 // holds already); after the batch the list is sorted when "Auto Sort" is
-// on and the document is marked modified when a row was added.
+// on and the document is marked modified when a row was added. Only files
+// become items: a folder is never added, whatever its name.
 //
-// Use: CWallpaperAdder(host).AddPickedFiles(paths);
+// Use: CWallpaperAdder(host, services).AddPickedFiles(paths);
 class CWallpaperAdder {
 public:
-    explicit CWallpaperAdder(IListEditHost& host) : m_host(host) {}
+    CWallpaperAdder(IListEditHost& host, IEditServices& services)
+        : m_host(host), m_services(services) {}
 
-    // Add Files: every picked path is added, whatever its type. The folder
+    // Add Files: every picked file is added, whatever its type. The folder
     // of the first path added becomes the list's last folder. Returns how
     // many rows were added.
     int AddPickedFiles(const std::vector<std::string>& paths);
@@ -28,14 +31,17 @@ public:
     // rows were added.
     int AddFromFolder(IFileFinder& finder, const std::string& folder, bool includeSubfolders,
                       IScanProgress* progress = nullptr);
-    // A drop: each path whose extension names an image is added; empty
-    // paths are skipped. Returns how many rows were added.
+    // A drop: each path whose extension names an image is added unless it
+    // is a folder; empty paths are skipped. Returns how many rows were added.
     int AddDroppedFiles(const std::vector<std::string>& paths);
 
 private:
     std::string DefaultPosition();
     // Sorts (with "Auto Sort") and marks the list when rows were added.
     void Finish(int added);
+    // True when the path names a folder (which is never added).
+    bool IsFolder(const std::string& path);
 
     IListEditHost& m_host;
+    IEditServices& m_services;
 };

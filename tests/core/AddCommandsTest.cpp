@@ -76,7 +76,7 @@ private:
 
 class AddCommandsTest : public ::testing::Test {
 protected:
-    AddCommandsTest() : scoped(prompter), adder(host) {}
+    AddCommandsTest() : scoped(prompter), adder(host, services) {}
     void TearDown() override { EXPECT_EQ(host.bulkDepth, 0); }
 
     FakeHost host;
@@ -244,12 +244,13 @@ TEST_F(AddCommandsTest, PickingOnlyListedFilesChangesNothing) {
 }
 
 TEST_F(AddCommandsTest, DropsAreJudgedByTheExtensionOfTheWholePath) {
+    services.folders = {"C:\\In\\folder.jpg"};
     host.settings.SetLastFolder("C:\\Old");
     host.autoSort = false;
     int added = adder.AddDroppedFiles({"C:\\In\\a.PNG", "C:\\In\\b.gif", "", "C:\\In\\folder.jpg",
                                        "C:\\In\\plainfolder", "C:\\x.y\\png", "C:\\In\\a.PNG"});
-    EXPECT_EQ(added, 2);
-    EXPECT_EQ(host.Names(), "a.PNG,folder.jpg");
+    EXPECT_EQ(added, 1);
+    EXPECT_EQ(host.Names(), "a.PNG");
     EXPECT_EQ(host.settings.GetLastFolder(), "C:\\Old");
     EXPECT_EQ(host.sorts, 0);
     EXPECT_EQ(host.marks, 1);

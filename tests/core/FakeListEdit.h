@@ -75,6 +75,18 @@ public:
         existenceTests.push_back(path);
         return missing.count(path) == 0;
     }
+    // Paths in neither table cannot be looked at.
+    PathKind KindOf(const std::string& path) override {
+        if (missing.count(path))
+            return PathKind::Missing;
+        if (folders.count(path))
+            return PathKind::Folder;
+        return files.count(path) ? PathKind::File : PathKind::Unknown;
+    }
+    bool RootAvailable(const std::string& root) override {
+        rootTests.push_back(root);
+        return absentRoots.count(root) == 0;
+    }
     int RecycleFile(const std::string& path) override {
         recycled.push_back(path);
         waitWhileRecycling.push_back(waitDepth > 0);
@@ -88,6 +100,10 @@ public:
     void EndWaitCursor() override { --waitDepth; }
 
     std::set<std::string> missing;
+    std::set<std::string> files;
+    std::set<std::string> folders;
+    std::set<std::string> absentRoots;
+    std::vector<std::string> rootTests;
     std::set<std::string> failRecycle;
     std::vector<std::string> existenceTests;
     std::vector<std::string> recycled;

@@ -27,6 +27,18 @@ TEST(PathParts, FileInTheRootOfADrive) {
     EXPECT_EQ(FolderPart("C:\\x.jpg"), "C:");
 }
 
+TEST(PathParts, RootOfADriveOrShare) {
+    EXPECT_EQ(RootPart("E:\\Pics\\a.jpg"), "E:\\");
+    EXPECT_EQ(RootPart("e:a.jpg"), "e:\\");
+    EXPECT_EQ(RootPart("\\\\nas\\photos\\2020\\a.jpg"), "\\\\nas\\photos\\");
+    EXPECT_EQ(RootPart("\\\\nas\\photos"), "\\\\nas\\photos\\");
+    for (const char* path : {"a.jpg", "\\Pics\\a.jpg", "1:\\a.jpg", "\\\\nas", "\\\\nas\\",
+                             "\\\\\\share\\a.jpg", "\\\\?\\C:\\a.jpg", "\\\\.\\C:\\a.jpg", ""})
+        EXPECT_EQ(RootPart(path), "") << path;
+    ScopedCodePage scope(CodePage932());  // 0x95 0x5C is one character
+    EXPECT_EQ(RootPart("\\\\n\x95\\s\\h\x95\\\\a.jpg"), "\\\\n\x95\\s\\h\x95\\\\");
+}
+
 TEST(PathParts, TrailingBackslash) {
     EXPECT_EQ(FileNamePart("C:\\Pics\\"), "");
     EXPECT_EQ(FolderPart("C:\\Pics\\"), "C:\\Pics");

@@ -5,8 +5,12 @@
 # rows and selects the row that followed them; after a file is deleted on
 # disk, All Dead Items removes its row with its box, and a second run finds
 # nothing; Ctrl+S saves the list with the folder and the subfolder flag
-# remembered. Last, a scan of a large folder tree shows its progress in the
-# status bar and stops on Esc, keeping the rows it added.
+# remembered. A scan of a large folder tree shows its progress in the
+# status bar and stops on Esc, keeping the rows it added. Then a list that
+# someone else wrote: Shift+Del sends exactly the one ordinary file to the
+# Recycle Bin and refuses the patterns and the folder; F8 on an item whose
+# "folder" is a batch file says Path Not Found and runs nothing; All Dead
+# Items keeps the item on a drive that is not there and says so.
 set -u
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -145,4 +149,61 @@ static 65535: Save changes to LIST.vld?' dialog
 inspect press No
 e2e_wait_exit
 expect_file "the list as saved before" expected.vld LIST.vld
+
+e2e_step "a hostile list: patterns, a folder, a batch file as a folder, an absent drive"
+[ ! -e "$WINEPREFIX/dosdevices/q:" ] || e2e_fail "drive Q: is mapped in the prefix"
+top='C:\varnello-e2e-edit'
+bin="$WINEPREFIX/drive_c/varnello-e2e-edit/bin"
+mkdir -p "$bin/sub.png"
+for name in a1.png a2.png b.png ok.png sub.png/c.png; do : >"$bin/$name"; done
+printf 'echo ran>%s\\ran.txt\r\n' "$top" >"$WINEPREFIX/drive_c/varnello-e2e-edit/run.bat"
+{
+  vld_string 'VLD Version 3'; vld_int32 0; vld_int32 0; vld_int32 0
+  vld_string 'Stretch'; vld_string ''; vld_int32 0; vld_int32 7
+  for path in "$top\\bin\\*.png" "$top\\bin\\a?.png" "$top\\bin\\sub.png" "$top\\bin\\ok.png" \
+    "$top\\run.bat\\x.png" 'Q:\pics\a.png' "$top\\gone.png"; do
+    vld_string "$path"; vld_string Stretch; vld_int32 0; vld_int32 1
+  done
+} >HOSTILE.vld
+inspect reg-set 'HKCU\Software\Quillfen\Varnello' 'Warn On Recycle' dword 0
+e2e_start HOSTILE.vld
+inspect wait-count 7 20000 >/dev/null
+
+e2e_step "Shift+Del recycles only the ordinary file"
+inspect select 0,1,2,3 >/dev/null
+e2e_key shift+Delete
+expect_eq "the recycle error box" 'dialog: Recycle Files Error
+button 1: OK [default]
+static 65535: A total of 3 errors were encountered while attempting to\nrecycle the selected files. Either the files were already\nremoved, or they were locked by another process.\n\nThe items have been removed from the list, but the files\nmay still be present on disk.' "$(inspect wait-dialog 20000 | grep -v '^static 1088')"
+inspect press OK wait-no-dialog 10000
+expect_eq "files left on disk" "a1.png a2.png b.png sub.png sub.png/c.png" \
+  "$(cd "$bin" && find . -mindepth 1 | sed 's|^\./||' | sort | tr '\n' ' ' | sed 's/ $//')"
+expect_eq "rows after recycling" "count: 3" "$(inspect count)"
+
+e2e_step "F8 on an item under a batch file: Path Not Found, nothing runs"
+inspect select 0 >/dev/null
+e2e_key F8
+expect_eq "the path-not-found box" "dialog: Path Not Found
+button 1: OK [default]
+static 65535: The containing folder was not found!\\n\\nExpected Path: $top\\run.bat" \
+  "$(inspect wait-dialog 20000 | grep -v '^static 1088')"
+inspect press OK wait-no-dialog 10000
+
+e2e_step "All Dead Items keeps the item on the absent drive Q:"
+inspect command 32810 >/dev/null
+expect_eq "the dead-files box" 'dialog: Dead Files Removed
+button 1: OK [default]
+static 65535: 2 dead files removed from the active list.\n\n1 item was kept because its drive or network share is not available.' "$(inspect wait-dialog 20000 | grep -v '^static 1088')"
+inspect press OK wait-no-dialog 10000
+expect_eq "rows after the scan" 'count: 1
+row 0: a.png|Q:\pics|Stretch|0' "$(inspect rows)"
+inspect command 32810 >/dev/null
+expect_eq "the second scan's box" 'dialog: No Dead Files Found
+button 1: OK [default]
+static 65535: No dead files were found in the active list.\n\n1 item was kept because its drive or network share is not available.' "$(inspect wait-dialog 20000 | grep -v '^static 1088')"
+inspect press OK wait-no-dialog 10000
+inspect close wait-dialog 20000 >/dev/null
+inspect press No
+e2e_wait_exit
+[ ! -e "$WINEPREFIX/drive_c/varnello-e2e-edit/ran.txt" ] || e2e_fail "F8 ran run.bat"
 echo "PASS"

@@ -151,7 +151,7 @@ TEST(ShellFileOp, SilentFlagsAndTheRecycleBin) {
     tree.File("a.jpg");
     EXPECT_EQ(op.DeletePath(tree.At("a.jpg"), false), 0);
     EXPECT_EQ(op.Operation().wFunc, static_cast<UINT>(FO_DELETE));
-    EXPECT_EQ(op.Operation().fFlags, 0x0454);
+    EXPECT_EQ(op.Operation().fFlags, 0x4454);  // with the warning before deleting for good
     EXPECT_EQ(op.Operation().pTo, nullptr);
     EXPECT_FALSE(PathExists(tree.At("a.jpg")));
     EXPECT_NE(op.DeletePath(tree.At("a.jpg"), true), 0);  // already gone
@@ -161,13 +161,14 @@ TEST(ShellFileOp, SilentFlagsAndTheRecycleBin) {
 TEST(ShellFileOp, ALongPathIsPassedWhole) {
     CShellFileOp op;
     std::string path = "C:\\" + std::string(300, 'x') + "\\" + std::string(100, 'y') + ".jpg";
-    EXPECT_NE(op.DeletePath(path, false), 0);
+    // For good: a recycle that cannot use the Recycle Bin would ask first.
+    EXPECT_NE(op.DeletePath(path, true), 0);
     const char* from = op.Operation().pFrom;
     ASSERT_NE(from, nullptr);
     EXPECT_EQ(std::string(from), path);
     EXPECT_EQ(from[path.size() + 1], '\0');
     std::string shortPath = "C:\\nothing here.jpg";
-    op.DeletePath(shortPath, false);
+    op.DeletePath(shortPath, true);
     EXPECT_EQ(std::string(op.Operation().pFrom), shortPath);
     EXPECT_EQ(op.Operation().pFrom[shortPath.size() + 1], '\0');
 }

@@ -7,6 +7,8 @@
 // Recycle Bin through CShellFileOp, ShellExecute and the wait cursor.
 class CEditServicesWin : public CSystemServicesWin<IEditServices> {
 public:
+    PathKind KindOf(const std::string& path) override;
+    bool RootAvailable(const std::string& root) override;
     int RecycleFile(const std::string& path) override;
     void OpenFolder(const std::string& folder) override;
 

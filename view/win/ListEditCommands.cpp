@@ -41,7 +41,7 @@ void CListEditCommands::AddFiles() {
     }
     if (result != FileDialogResult::Ok)
         return;
-    CWallpaperAdder(*this).AddPickedFiles(paths);
+    CWallpaperAdder(*this, m_services).AddPickedFiles(paths);
 }
 
 // The Add Folder dialog, filled from the list's settings, then the scan.
@@ -57,12 +57,12 @@ void CListEditCommands::AddFromFolder() {
     CFileFinderWin finder;
     CApplication* app = CApplication::Get();
     CScanProgressWin progress(app ? app->MainFrame() : nullptr);
-    CWallpaperAdder(*this).AddFromFolder(finder, dialog.m_strFolderPath,
-                                         dialog.m_bIncludeSubfolders != 0, &progress);
+    CWallpaperAdder(*this, m_services)
+        .AddFromFolder(finder, dialog.m_strFolderPath, dialog.m_bIncludeSubfolders != 0, &progress);
 }
 
 void CListEditCommands::AddDroppedFiles(const std::vector<std::string>& paths) {
-    CWallpaperAdder(*this).AddDroppedFiles(paths);
+    CWallpaperAdder(*this, m_services).AddDroppedFiles(paths);
 }
 
 void CListEditCommands::RemoveSelected() {

@@ -22,9 +22,13 @@ int CShellFileOp::DeletePath(const std::string& path, bool permanently) {
     m_op.wFunc = FO_DELETE;
     m_op.pFrom = buffer;
     m_op.pTo = nullptr;
+    // A recycle where the drive has no Recycle Bin would delete for good:
+    // the shell asks first (FOF_WANTNUKEWARNING overrides
+    // FOF_NOCONFIRMATION for that case alone).
+    const FILEOP_FLAGS recycle = FOF_ALLOWUNDO | FOF_WANTNUKEWARNING;
     if (permanently)
-        m_op.fFlags &= static_cast<FILEOP_FLAGS>(~FOF_ALLOWUNDO);
+        m_op.fFlags &= static_cast<FILEOP_FLAGS>(~recycle);
     else
-        m_op.fFlags |= FOF_ALLOWUNDO;
+        m_op.fFlags |= recycle;
     return SHFileOperationA(&m_op);
 }

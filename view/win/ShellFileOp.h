@@ -8,7 +8,11 @@
 // One shell file operation, set up to run silently: no progress dialog, no
 // confirmation, no error box (FOF_SILENT | FOF_NOCONFIRMATION |
 // FOF_NOERRORUI). Deleting sends a file to the Recycle Bin unless it is
-// deleted permanently.
+// deleted permanently; the one question left is the shell's warning before
+// a file that should go to the Recycle Bin is destroyed for good because
+// its drive has none (FOF_WANTNUKEWARNING, set with FOF_ALLOWUNDO). The
+// shell expands "*" and "?" in the path and deletes a folder with its
+// contents: callers check the path first.
 //
 // Use: CShellFileOp op; int result = op.DeletePath(path, false);
 class CShellFileOp {
