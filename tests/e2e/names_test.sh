@@ -5,8 +5,9 @@
 # - on a Windows-1252 system: a Japanese-named list opened from the command
 #   line, Add From Folder, apply, the preview, recycling one file, All Dead
 #   Items, save (café in the list's 8-bit form, the rest in the 16-bit
-#   form), reopened as the last list, and a Japanese-named list handed over
-#   by a second start;
+#   form); a copy of the program in a folder アプリ reopens it as the last
+#   list, applies an image, opens its help, and takes a Japanese-named list
+#   handed over by a second start;
 # - on a code page 932 system: a list written there (folder 表, whose
 #   second byte is a backslash) reads right and saves as Shift JIS, with
 #   café in the 16-bit form;
@@ -110,16 +111,34 @@ e2e_close
 expect_eq "Last Document" "HKCU\\Software\\Quillfen\\Varnello\\Last Document = sz:$W\\壁紙.vld" \
   "$(inspect reg-get 'HKCU\Software\Quillfen\Varnello' 'Last Document')"
 
-e2e_step "reopened as the last list; a second start hands over 絵.vld"
+e2e_step "a copy in アプリ reopens the last list, applies café.png, opens its help"
+mkdir アプリ
+cp "$VARNELLO_EXE" "$(dirname "$VARNELLO_EXE")/Varnello.chm" アプリ/ || e2e_fail "copy"
 inspect reg-set 'HKCU\Software\Quillfen\Varnello' 'Reload Last List' dword 1
-e2e_start
+VARNELLO_EXE=$E2E_WORK/アプリ/varnello.exe e2e_start
 expect_eq "reopened rows" "count: 3
 row 0: café.png|$W|Stretch|0
 row 1: Ελληνικά.png|$W\\写真|Stretch|0
 row 2: 日本語.png|$W\\写真|Stretch|1" "$(inspect wait-title '壁紙.vld - Varnello' >/dev/null; inspect rows)"
+inspect select 0 >/dev/null
+e2e_key Return
+expect_soon "wallpaper" "HKCU\\Control Panel\\Desktop\\Wallpaper = sz:$W\\アプリ\\CurrentPaper.bmp" \
+  reg-get 'HKCU\Control Panel\Desktop' Wallpaper
+inspect command 32787 >/dev/null
+for i in $(seq 100); do
+  xdotool search --onlyvisible --name '^Varnello Help$' >/dev/null 2>&1 && break
+  sleep 0.1
+done
+expect_eq "help, no box" "dialog: none" "$(inspect dialog)"
+xdotool search --onlyvisible --name '^Varnello Help$' >/dev/null 2>&1 || e2e_fail "no help viewer"
+
+e2e_step "a second start hands over 絵.vld: the save question, then the list"
 { settings vld_string ''; vld_int32 0; } >絵.vld
-timeout 60 wine "$VARNELLO_EXE" 絵.vld >second.log 2>&1 </dev/null
+timeout 60 wine "$E2E_WORK/アプリ/varnello.exe" 絵.vld >second.log 2>&1 </dev/null
 expect_eq "exit code of the second start" 1 $?
+expect_eq "save question" "static 65535: Save changes to 壁紙.vld?" \
+  "$(inspect wait-dialog 20000 | grep '^static 65535')"
+inspect press No
 inspect wait-title "絵.vld - Varnello" 20000 >/dev/null
 e2e_close
 
