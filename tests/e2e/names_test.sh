@@ -114,7 +114,10 @@ expect_eq "Last Document" "HKCU\\Software\\Quillfen\\Varnello\\Last Document = s
 e2e_step "a copy in アプリ reopens the last list, applies café.png, opens its help"
 mkdir アプリ
 cp "$VARNELLO_EXE" "$(dirname "$VARNELLO_EXE")/Varnello.chm" アプリ/ || e2e_fail "copy"
-inspect reg-set 'HKCU\Software\Quillfen\Varnello' 'Reload Last List' dword 1
+# Fresh settings: "Last List Folder" starts as the program's folder.
+inspect reg-delete 'HKCU\Software\Quillfen\Varnello' \
+  reg-set 'HKCU\Software\Quillfen\Varnello' 'Reload Last List' dword 1 \
+  reg-set 'HKCU\Software\Quillfen\Varnello' 'Last Document' sz "$W\\壁紙.vld"
 VARNELLO_EXE=$E2E_WORK/アプリ/varnello.exe e2e_start
 expect_eq "reopened rows" "count: 3
 row 0: café.png|$W|Stretch|0
@@ -141,6 +144,10 @@ expect_eq "save question" "static 65535: Save changes to 壁紙.vld?" \
 inspect press No
 inspect wait-title "絵.vld - Varnello" 20000 >/dev/null
 e2e_close
+expect_eq "settings" "HKCU\\Software\\Quillfen\\Varnello\\Last List Folder = sz:$W\\アプリ
+HKCU\\Software\\Quillfen\\Varnello\\Recent File List\\File1 = sz:$W\\絵.vld" \
+  "$(inspect reg-get 'HKCU\Software\Quillfen\Varnello' 'Last List Folder' \
+     reg-get 'HKCU\Software\Quillfen\Varnello\Recent File List' File1)"
 
 e2e_step "code page 932: a version 2 list from a Japanese system"
 if ! locale -a | grep -qix 'ja_JP.utf8'; then
