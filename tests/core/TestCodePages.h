@@ -10,40 +10,32 @@ inline const CLeadByteTableCodePage& CodePage932() {
     return codePage;
 }
 
-// Code page 932 with the real bytes of a few characters: 日本語, 表 (whose
-// trail byte is a backslash), 壁紙 and α. Others convert as "?".
+// Code page 932 with the real bytes of two characters: 日, and 表, whose
+// trail byte is a backslash. Others convert as "?" (U+FFFD).
 class CSampleShiftJisCodePage : public CLeadByteTableCodePage {
 public:
     CSampleShiftJisCodePage() : CLeadByteTableCodePage{0x81, 0x9F, 0xE0, 0xFC} {}
     std::string FromUtf16(const std::u16string& text) const override {
         std::string out;
-        for (char16_t c : text) {
-            auto found = Table().find(c);
-            out += c < 0x80                 ? std::string(1, static_cast<char>(c))
-                   : found != Table().end() ? found->second
-                                            : "?";
-        }
+        for (char16_t c : text)
+            out += c < 0x80          ? std::string(1, static_cast<char>(c))
+                   : kTable.count(c) ? kTable.at(c)
+                                     : "?";
         return out;
     }
     std::u16string ToUtf16(const std::string& text) const override {
         std::u16string out;
         for (std::size_t i = 0; i < text.size(); i += CharSize(text, i)) {
-            char16_t c = static_cast<unsigned char>(text[i]) < 0x80 ? text[i] : u'\uFFFD';
-            for (const auto& entry : Table())
+            out += static_cast<unsigned char>(text[i]) < 0x80 ? text[i] : u'\uFFFD';
+            for (const auto& entry : kTable)
                 if (text.compare(i, CharSize(text, i), entry.second) == 0)
-                    c = entry.first;
-            out += c;
+                    out.back() = entry.first;
         }
         return out;
     }
 
 private:
-    static const std::map<char16_t, std::string>& Table() {
-        static const std::map<char16_t, std::string> table{
-            {u'日', "\x93\xFA"}, {u'本', "\x96\x7B"}, {u'語', "\x8C\xEA"}, {u'表', "\x95\x5C"},
-            {u'壁', "\x95\xC7"}, {u'紙', "\x8E\x86"}, {u'α', "\x83\xBF"}};
-        return table;
-    }
+    const std::map<char16_t, std::string> kTable{{u'日', "\x93\xFA"}, {u'表', "\x95\x5C"}};
 };
 
 // Puts a code page in force for the lifetime of the object; with a second
