@@ -44,7 +44,6 @@ CAnsiCodePage::CAnsiCodePage(unsigned codePage)
     : m_nCodePage(codePage == CP_ACP ? GetACP() : codePage), m_bUtf8(m_nCodePage == CP_UTF8) {
     for (int c = 0; c < 256; ++c) {
         m_lead[c] = !m_bUtf8 && IsDBCSLeadByteEx(m_nCodePage, static_cast<BYTE>(c)) != FALSE;
-        m_hasLeadBytes = m_hasLeadBytes || m_lead[c];
         m_lower[c] = static_cast<unsigned char>(c);
     }
     // The lower case of each single byte that is a character of its own

@@ -23,7 +23,6 @@ private:
     bool m_bUtf8 = false;
     bool m_lead[256] = {};
     unsigned char m_lower[256] = {};
-    bool m_hasLeadBytes = false;
 };
 
 // The system's ANSI code page: the one of its locale, which stays what it
