@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "base/CodePage.h"
+
 KernelHandle g_hInstanceMapping = nullptr;
 
 namespace {
@@ -110,9 +112,12 @@ InstanceWindow CInstanceChecker::ActivateRunningInstance(const std::optional<std
                 m_system.Restore(window);
             if (popup != 0)
                 m_system.SetForeground(popup);
-            if (text && !m_system.SendCopyData(window, m_system.MainWindow(), dataValue,
-                                               CopyDataBytes(*text), timeoutMs))
-                result = 0;
+            std::uintptr_t value = dataValue;
+            if (text) {
+                const std::vector<char> bytes = CopyDataBytes(*text, value);
+                if (!m_system.SendCopyData(window, m_system.MainWindow(), value, bytes, timeoutMs))
+                    result = 0;
+            }
         }
         m_system.UnmapView(view);
     }
@@ -137,19 +142,25 @@ bool CInstanceChecker::PublishThisInstance() {
     return true;
 }
 
-std::vector<char> CopyDataBytes(const std::string& text) {
-    std::vector<char> bytes(text.begin(), text.end());
+std::vector<char> CopyDataBytes(const std::string& text, std::uintptr_t& dataValue) {
+    std::string converted = text;
+    if (dataValue == 0 && !ToSystemText(text, converted)) {
+        converted = ToUtf8(text);
+        dataValue = kCopyDataUtf8;
+    }
+    std::vector<char> bytes(converted.begin(), converted.end());
     bytes.push_back('\0');
     return bytes;
 }
 
 std::optional<std::string> FileNameFromCopyData(std::uintptr_t dataValue, const void* data,
                                                 std::size_t size) {
-    if (dataValue != 0 || !data || size == 0)
+    if ((dataValue != 0 && dataValue != kCopyDataUtf8) || !data || size == 0)
         return std::nullopt;
     const char* text = static_cast<const char*>(data);
     const void* end = std::memchr(text, '\0', size);
     if (!end)
         return std::nullopt;
-    return std::string(text, static_cast<const char*>(end));
+    const std::string bytes(text, static_cast<const char*>(end));
+    return dataValue == 0 ? FromSystemText(bytes) : FromUtf8(bytes);
 }

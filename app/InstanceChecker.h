@@ -120,9 +120,18 @@ private:
     std::string m_strName;
 };
 
-// The bytes of WM_COPYDATA for a text: the text with its zero byte.
-std::vector<char> CopyDataBytes(const std::string& text);
-// The file name a second start hands over in WM_COPYDATA: only data value 0
-// and a text whose zero byte lies inside the data; none for anything else.
+// The data value of WM_COPYDATA for a file name in UTF-8 (the number of
+// that code page). Data value 0 stands for a file name in the system's
+// ANSI code page, which every version of the program takes.
+constexpr std::uintptr_t kCopyDataUtf8 = 65001;
+
+// The bytes of WM_COPYDATA for a text: the text with its zero byte. A file
+// name (data value 0) goes in the system's ANSI code page when that holds
+// it; otherwise in UTF-8, and dataValue becomes kCopyDataUtf8 (an older
+// program refuses it rather than open a wrong name).
+std::vector<char> CopyDataBytes(const std::string& text, std::uintptr_t& dataValue);
+// The file name a second start hands over in WM_COPYDATA: data value 0
+// (the system's ANSI code page) or kCopyDataUtf8, and a text whose zero
+// byte lies inside the data; none for anything else.
 std::optional<std::string> FileNameFromCopyData(std::uintptr_t dataValue, const void* data,
                                                 std::size_t size);

@@ -1,5 +1,7 @@
 #include "base/CodePage.h"
 
+#include "base/Utf8CodePage.h"
+
 namespace {
 
 // The characters that Windows-1252 places in 0x80-0x9F, indexed by byte - 0x80;
@@ -42,8 +44,23 @@ std::string ConvertFromUtf16(const std::u16string& text, ToByte toByte) {
 
 const CWindows1252CodePage g_windows1252;
 const ICodePage* g_currentCodePage = &g_windows1252;
+const ICodePage* g_systemCodePage = nullptr;
+
+// True when every byte is ASCII: the same text in every ANSI code page and
+// in UTF-8.
+bool IsAscii(const std::string& text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
 
 }  // namespace
+
+// A lead byte and the byte after it make one character.
+std::size_t ICodePage::CharSize(const std::string& text, std::size_t at) const {
+    return IsLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size() ? 2 : 1;
+}
 
 // No byte of Windows-1252 starts a two-byte character.
 bool CWindows1252CodePage::IsLeadByte(unsigned char) const {
@@ -77,6 +94,20 @@ std::string CWindows1252CodePage::FromUtf16(const std::u16string& text) const {
         }
         return 0;
     });
+}
+
+// Every byte is one character; the bytes without one become U+FFFD.
+std::u16string CWindows1252CodePage::ToUtf16(const std::string& text) const {
+    std::u16string result;
+    result.reserve(text.size());
+    for (char ch : text) {
+        unsigned char c = static_cast<unsigned char>(ch);
+        char16_t unit = c;
+        if (c >= 0x80 && c <= 0x9F)
+            unit = kHighControls[c - 0x80] != 0 ? kHighControls[c - 0x80] : u'\uFFFD';
+        result += unit;
+    }
+    return result;
 }
 
 // Marks every byte of the given ranges as a lead byte.
@@ -113,6 +144,17 @@ std::string CLeadByteTableCodePage::FromUtf16(const std::u16string& text) const 
     });
 }
 
+// ASCII converts; every other character, single or double byte, becomes
+// U+FFFD.
+std::u16string CLeadByteTableCodePage::ToUtf16(const std::string& text) const {
+    std::u16string result;
+    for (std::size_t i = 0; i < text.size(); i += CharSize(text, i)) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        result += c < 0x80 ? static_cast<char16_t>(c) : u'\uFFFD';
+    }
+    return result;
+}
+
 // The code page in force.
 const ICodePage& CurrentCodePage() {
     return *g_currentCodePage;
@@ -121,6 +163,88 @@ const ICodePage& CurrentCodePage() {
 // Installs a code page; nullptr goes back to Windows-1252.
 void SetCurrentCodePage(const ICodePage* codePage) {
     g_currentCodePage = codePage != nullptr ? codePage : &g_windows1252;
+}
+
+// The system's code page: its own when one is installed, else the current.
+const ICodePage& SystemCodePage() {
+    return g_systemCodePage != nullptr ? *g_systemCodePage : CurrentCodePage();
+}
+
+void SetSystemCodePage(const ICodePage* codePage) {
+    g_systemCodePage = codePage;
+}
+
+// ASCII, and any text when the two code pages are one, stays as it is;
+// other text goes through UTF-16.
+std::string FromSystemText(const std::string& bytes) {
+    const ICodePage& system = SystemCodePage();
+    const ICodePage& current = CurrentCodePage();
+    if (&system == &current || IsAscii(bytes))
+        return bytes;
+    return current.FromUtf16(system.ToUtf16(bytes));
+}
+
+// The system code page holds the text when its bytes convert back to the
+// same UTF-16 text.
+bool ToSystemText(const std::string& text, std::string& bytes) {
+    const ICodePage& system = SystemCodePage();
+    const ICodePage& current = CurrentCodePage();
+    if (&system == &current || IsAscii(text)) {
+        bytes = text;
+        return true;
+    }
+    const std::u16string wide = current.ToUtf16(text);
+    std::string converted = system.FromUtf16(wide);
+    if (system.ToUtf16(converted) != wide)
+        return false;
+    bytes = std::move(converted);
+    return true;
+}
+
+std::string FromUtf8(const std::string& text) {
+    const ICodePage& current = CurrentCodePage();
+    return current.IsUtf8() ? text : current.FromUtf16(Utf8ToUtf16(text));
+}
+
+std::string ToUtf8(const std::string& text) {
+    const ICodePage& current = CurrentCodePage();
+    return current.IsUtf8() ? text : Utf16ToUtf8(current.ToUtf16(text));
+}
+
+std::size_t TextLength(const std::string& text) {
+    const ICodePage& codePage = CurrentCodePage();
+    if (!codePage.IsUtf8())
+        return text.size();
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < text.size(); i += codePage.CharSize(text, i))
+        ++length;
+    return length;
+}
+
+std::string TextPrefix(const std::string& text, std::size_t length) {
+    const ICodePage& codePage = CurrentCodePage();
+    std::size_t bytes = 0, counted = 0;
+    while (bytes < text.size()) {
+        const std::size_t size = codePage.CharSize(text, bytes);
+        const std::size_t weight = codePage.IsUtf8() ? 1 : size;
+        if (counted + weight > length)
+            break;
+        counted += weight;
+        bytes += size;
+    }
+    return text.substr(0, bytes);
+}
+
+std::size_t WholeCharBytes(const std::string& text, std::size_t maxBytes) {
+    const ICodePage& codePage = CurrentCodePage();
+    std::size_t bytes = 0;
+    while (bytes < text.size()) {
+        const std::size_t size = codePage.CharSize(text, bytes);
+        if (bytes + size > maxBytes)
+            break;
+        bytes += size;
+    }
+    return bytes;
 }
 
 // Walks the text character by character and remembers the last single-byte

@@ -32,8 +32,10 @@ void CRecentFileList::Remove(int index) {
         m_entries.erase(m_entries.begin() + index);
 }
 
+// Lengths are counted as TextLength counts them (characters in UTF-8), and
+// a name is cut only between two characters.
 std::string CRecentFileList::Abbreviate(const std::string& path, std::size_t maxLength) {
-    if (path.size() <= maxLength)
+    if (TextLength(path) <= maxLength)
         return path;
     std::string name = FileNamePart(path);
     std::string folder = FolderPart(path);
@@ -59,13 +61,13 @@ std::string CRecentFileList::Abbreviate(const std::string& path, std::size_t max
             break;
         cut = next + 1;
         std::string candidate = root + "..." + "\\" + rest.substr(cut) + "\\" + name;
-        if (candidate.size() <= maxLength)
+        if (TextLength(candidate) <= maxLength)
             return candidate;
     }
     std::string shortest = root + "...\\" + name;
-    if (shortest.size() <= maxLength)
+    if (TextLength(shortest) <= maxLength)
         return shortest;
-    return name.size() <= maxLength ? name : name.substr(0, maxLength);
+    return TextPrefix(name, maxLength);
 }
 
 std::string CRecentFileList::MenuText(int index) const {

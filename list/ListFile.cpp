@@ -44,10 +44,8 @@ void PutUInt64(std::string& out, std::uint64_t value) {
         out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
-// Appends a string: the shortest length prefix of the archive's form, then
-// the bytes without a terminating zero.
-void PutString(std::string& out, const std::string& text) {
-    const std::uint64_t n = text.size();
+// Appends the shortest length prefix of the archive's form for n.
+void PutLength(std::string& out, std::uint64_t n) {
     if (n < 0xFF) {
         out.push_back(static_cast<char>(n));
     } else if (n < 0xFFFE) {
@@ -61,7 +59,27 @@ void PutString(std::string& out, const std::string& text) {
         out.append("\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 7);
         PutUInt64(out, n);
     }
-    out.append(text);
+}
+
+// Appends a string. Text that the system's code page holds is written in
+// the 8-bit form of that code page: the length prefix, then the bytes
+// without a terminating zero. Any other text is written in the 16-bit form
+// that every reader of the format takes: the marker FF FE FF, the length
+// prefix counting UTF-16 units, then the UTF-16 little-endian text.
+void PutString(std::string& out, const std::string& text) {
+    std::string bytes;
+    if (ToSystemText(text, bytes)) {
+        PutLength(out, bytes.size());
+        out.append(bytes);
+        return;
+    }
+    const std::u16string wide = CurrentCodePage().ToUtf16(text);
+    out.append("\xFF\xFE\xFF", 3);
+    PutLength(out, wide.size());
+    for (char16_t unit : wide) {
+        out.push_back(static_cast<char>(unit & 0xFF));
+        out.push_back(static_cast<char>(unit >> 8));
+    }
 }
 
 // Hands the collected bytes to the sink once there are enough of them (or
@@ -174,7 +192,8 @@ bool ReadChunked(IByteSource& in, std::uint64_t count, std::string& bytes) {
 }
 
 // Reads a string in any of the archive's forms. The text ends at its first
-// zero character; 16-bit text is converted to the current code page.
+// zero character; 8-bit text, which is in the system's code page, and
+// 16-bit text are converted to the current code page.
 ListReadStatus ReadString(IByteSource& in, std::string& text) {
     std::uint64_t length = 0;
     bool wide = false;
@@ -190,7 +209,7 @@ ListReadStatus ReadString(IByteSource& in, std::string& text) {
         const std::size_t zero = bytes.find('\0');
         if (zero != std::string::npos)
             bytes.resize(zero);
-        text = std::move(bytes);
+        text = FromSystemText(bytes);
         return ListReadStatus::Ok;
     }
 

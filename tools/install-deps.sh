@@ -10,6 +10,7 @@ packages=(
   libjpeg-turbo-progs python3
   fp-utils libchm-bin
   nsis unzip
+  locales
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -5,6 +5,9 @@ set -u
 build=${1:-build/win}
 export WINEPREFIX="$(cd "$build" && pwd)/wineprefix"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+# Wine reads Unix file names in the encoding of the Unix locale, which must
+# be one the machine has: C.UTF-8 is there everywhere.
+export LANG=C.UTF-8 LC_ALL=
 here=$(cd "$(dirname "$0")" && pwd)
 "$here/wine-prefix-init" --unmanaged
 ctest --test-dir "$build" --output-on-failure -j1

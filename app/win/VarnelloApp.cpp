@@ -57,6 +57,10 @@ void CVarnelloApp::OnAppAbout() {
 
 // The start-up routine; the order of the steps matters.
 bool CVarnelloApp::InitInstance() {
+    // Text in the process's code page, the system's for what other programs
+    // and list files hold; a second start hands its list over in them.
+    InstallWindowsTextServices();
+
     // 1. The single-instance guard: a start that overlaps another waits here
     // until that one has published its window (or failed). A start that
     // waits longer (the other is held up, say by a box before its window
@@ -78,8 +82,7 @@ bool CVarnelloApp::InitInstance() {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
-    // 4. The base set-up: text in the system code page, message boxes.
-    InstallWindowsTextServices();
+    // 4. The base set-up: message boxes.
     static CMessageBoxPrompter prompter;
     SetPlatformPrompter(&prompter);
 

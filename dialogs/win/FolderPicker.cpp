@@ -6,7 +6,23 @@
 #include <cstring>
 
 #include "base/PathParts.h"
+#include "base/win/WideText.h"
 #include "framework/win/ExceptionBarrier.h"
+
+namespace {
+
+// The file-system path of a shell item, of any length the system allows
+// (the 8-bit form can be longer than MAX_PATH bytes in UTF-8); false when
+// the item is no file-system folder.
+bool PathOfItem(LPCITEMIDLIST item, std::string& path) {
+    wchar_t wide[MAX_PATH + 1] = {};
+    if (!SHGetPathFromIDListW(item, wide))
+        return false;
+    path = Narrow(wide);
+    return true;
+}
+
+}  // namespace
 
 CFolderPicker::CFolderPicker() {
     std::memset(m_szPath, 0, sizeof m_szPath);
@@ -53,7 +69,7 @@ int CFolderPicker::Browse(HWND owner) {
     LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
     if (chosen) {
         m_nImageIndex = info.iImage;
-        if (SHGetPathFromIDListA(chosen, m_szPath))
+        if (PathOfItem(chosen, m_strPath))
             result = 1;
         allocator->Free(chosen);
     }
@@ -82,9 +98,8 @@ int CALLBACK CFolderPicker::BrowseCallback(HWND hwnd, UINT message, LPARAM lPara
             SetWindowTextA(hwnd, picker->m_strCaption.c_str());
         break;
     case BFFM_SELCHANGED: {
-        char path[MAX_PATH] = {};
-        if (!SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(lParam), path))
-            path[0] = '\0';
+        std::string path;  // stays empty for an item outside the file system
+        PathOfItem(reinterpret_cast<LPCITEMIDLIST>(lParam), path);
         try {
             std::string status;
             bool enable = picker->OnSelectionChanged(path, status);

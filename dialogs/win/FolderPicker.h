@@ -23,7 +23,7 @@ public:
     void SetStatusText(bool on) { m_bStatusText = on ? 1 : 0; }
 
     // The chosen folder's path, after Browse returned 1.
-    std::string GetPath() const { return m_szPath; }
+    std::string GetPath() const { return m_strPath; }
     // The system image index of the chosen folder.
     int GetImageIndex() const { return m_nImageIndex; }
     // The initial folder as Browse used it.
@@ -43,7 +43,8 @@ private:
     static int CALLBACK BrowseCallback(HWND hwnd, UINT message, LPARAM lParam, LPARAM data);
 
     std::string m_strCaption;
-    char m_szPath[MAX_PATH];
+    char m_szPath[MAX_PATH];  // the chosen folder's display name
+    std::string m_strPath;
     std::string m_strRootFolder;
     std::string m_strInitialFolder;
     std::string m_strPrompt;

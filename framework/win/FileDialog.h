@@ -14,9 +14,11 @@ struct FileDialogOptions {
     std::string filter;
     std::string defaultExtension;  // without the dot; empty: none
     std::string initialFolder;
-    std::string fileName;               // initial file name
-    DWORD flags = 0;                    // on top of the explorer-style defaults
-    std::size_t bufferSize = MAX_PATH;  // characters for the file name(s)
+    std::string fileName;  // initial file name
+    DWORD flags = 0;       // on top of the explorer-style defaults
+    // Bytes for the file name(s): room for a path of MAX_PATH characters
+    // even in UTF-8, where a character takes up to three bytes.
+    std::size_t bufferSize = 3 * MAX_PATH;
 };
 
 enum class FileDialogResult { Ok, Cancelled, BufferTooSmall, Failed };

@@ -110,3 +110,58 @@ TEST(FindLastChar, StepsOverDoubleByteCharacters) {
     // 0x81 0x95 is one character: the second byte is no match.
     EXPECT_EQ(FindLastChar("\x81\x95", '\x95'), std::string::npos);
 }
+
+TEST(Utf8, ConvertsEveryScriptBothWaysAndMarksBrokenBytes) {
+    const std::string utf8 =
+        "\xE6\x97\xA5\xE6\x9C\xAC \xCE\x95\xCE\xBB caf\xC3\xA9 \xF0\x9F\x8C\x84";
+    const std::u16string wide = u"日本 Ελ café 🌄";
+    EXPECT_EQ(Utf8ToUtf16(utf8), wide);
+    EXPECT_EQ(Utf16ToUtf8(wide), utf8);
+    CUtf8CodePage cp;
+    EXPECT_EQ(cp.ToLower("AB\xC3\x89z"), "ab\xC3\x89z");  // only ASCII here
+    // Overlong, surrogate, lone continuation, cut sequence: U+FFFD a byte.
+    EXPECT_EQ(Utf8ToUtf16("\xC0\x80"
+                          "a\xED\xA0\x80\x80\xE6\x97"),
+              u"\uFFFD\uFFFDa\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD");
+    EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800)) + u"x"), "\xEF\xBF\xBDx");
+    EXPECT_EQ(cp.CharSize(utf8, 0), 3u);
+    EXPECT_EQ(cp.CharSize(utf8, 1), 1u);
+    EXPECT_EQ(cp.CharSize(utf8, utf8.size() - 4), 4u);
+}
+
+// Menu texts and control buffers are cut between characters: in UTF-8 a
+// length counts characters, in the ANSI code pages bytes.
+TEST(TextLength, CountsCharactersInUtf8AndBytesElsewhere) {
+    const std::string name = "\xE5\xA3\x81\xE7\xB4\x99\xF0\x9F\x8C\x84.vld";  // 壁紙🌄.vld
+    {
+        const CUtf8CodePage utf8;
+        ScopedCodePage scope(utf8);
+        EXPECT_EQ(TextLength(name), 7u);
+        EXPECT_EQ(TextPrefix(name, 2), "\xE5\xA3\x81\xE7\xB4\x99");
+        EXPECT_EQ(WholeCharBytes(name, 9), 6u);
+        EXPECT_EQ(WholeCharBytes(name, 10), 10u);
+    }
+    EXPECT_EQ(TextLength(name), name.size());
+    ScopedCodePage scope(CodePage932());  // 95 5C is one character
+    EXPECT_EQ(TextPrefix("a\x95\\", 2), "a");
+    EXPECT_EQ(WholeCharBytes("a\x95\\", 2), 1u);
+}
+
+// What the system's code page holds converts exactly (the list file and
+// the hand-over test the rest); a look-alike is no conversion; one code
+// page for both keeps every byte.
+TEST(SystemText, ConvertsOnlyWhatTheSystemCodePageHoldsExactly) {
+    const CUtf8CodePage utf8;
+    const CWindows1252CodePage cp1252;
+    std::string bytes;
+    {
+        ScopedCodePage scope(utf8, &cp1252);
+        EXPECT_TRUE(ToSystemText("a? \xE2\x82\xAC", bytes));  // €
+        EXPECT_EQ(bytes, "a? \x80");
+        EXPECT_FALSE(ToSystemText("\xC4\x81.png", bytes));  // ā, not "a"
+    }
+    EXPECT_EQ(FromSystemText("\xE9\x81"), "\xE9\x81");
+    EXPECT_TRUE(ToSystemText("\x81\x8D", bytes));
+    EXPECT_EQ(bytes, "\x81\x8D");
+    EXPECT_EQ(FromUtf8("caf\xC3\xA9 \xE6\x97\xA5"), "caf\xE9 ?");
+}

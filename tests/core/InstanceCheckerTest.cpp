@@ -11,6 +11,7 @@
 #include <mutex>
 #include <thread>
 
+#include "TestCodePages.h"
 #include "app/InstanceChecker.h"
 
 namespace {
@@ -237,7 +238,9 @@ TEST_F(InstanceGuard, StartsAtTheSameMomentGiveOneInstance) {
 // WM_COPYDATA of a later start: data value 0 and a text whose zero byte
 // lies inside the data; the text up to it is the file name.
 TEST(InstanceCopyData, OnlyAZeroTerminatedTextWithDataValue0IsAFileName) {
-    const std::vector<char> bytes = CopyDataBytes("C:\\Lists\\a.vld");
+    std::uintptr_t value = 0;
+    const std::vector<char> bytes = CopyDataBytes("C:\\Lists\\a.vld", value);
+    EXPECT_EQ(value, 0u);
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), std::string("C:\\Lists\\a.vld") + '\0');
     EXPECT_EQ(FileNameFromCopyData(0, bytes.data(), bytes.size()), "C:\\Lists\\a.vld");
     EXPECT_EQ(FileNameFromCopyData(0, "\0", 1), "");
@@ -246,6 +249,24 @@ TEST(InstanceCopyData, OnlyAZeroTerminatedTextWithDataValue0IsAFileName) {
     EXPECT_FALSE(FileNameFromCopyData(0, bytes.data(), bytes.size() - 1));
     EXPECT_FALSE(FileNameFromCopyData(0, "abc", 0));
     EXPECT_FALSE(FileNameFromCopyData(0, nullptr, 4));
+}
+
+// A process in UTF-8 on a Windows-1252 system hands a name over in 1252
+// when that holds it (every version of the program reads it), else in
+// UTF-8 with data value 65001; it reads both.
+TEST(InstanceCopyData, NamesOutsideTheSystemCodePageGoInUtf8) {
+    const CUtf8CodePage utf8;
+    const CWindows1252CodePage cp1252;
+    ScopedCodePage scope(utf8, &cp1252);
+    std::uintptr_t value = 0;
+    std::vector<char> bytes = CopyDataBytes("C:\\caf\xC3\xA9.vld", value);
+    EXPECT_EQ(value, 0u);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), std::string("C:\\caf\xE9.vld\0", 12));
+    EXPECT_EQ(FileNameFromCopyData(0, bytes.data(), bytes.size()), "C:\\caf\xC3\xA9.vld");
+    bytes = CopyDataBytes("C:\\\xE5\xA3\x81.vld", value);  // 壁
+    EXPECT_EQ(value, 65001u);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), std::string("C:\\\xE5\xA3\x81.vld\0", 11));
+    EXPECT_EQ(FileNameFromCopyData(65001, bytes.data(), bytes.size()), "C:\\\xE5\xA3\x81.vld");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "TestCodePages.h"
 #include "base/ByteStream.h"
 #include "base/CodePage.h"
 #include "list/ListFile.h"
@@ -172,6 +173,9 @@ public:
     std::string ToLower(const std::string& text) const override { return text; }
     std::string FromUtf16(const std::u16string& text) const override {
         return "<" + std::to_string(text.size()) + ">";
+    }
+    std::u16string ToUtf16(const std::string& text) const override {
+        return std::u16string(text.begin(), text.end());
     }
 };
 
@@ -652,6 +656,55 @@ TEST_F(ListFileTest, SixteenBitTextIsConvertedToTheCodePage) {
             .status,
         ListReadStatus::Ok);
     EXPECT_EQ(target.GetSettings().GetDefaultPosition(), "<2>");
+}
+
+// The process runs in UTF-8 on a Windows-1252 system: names the system's
+// code page holds are written in its 8-bit form, byte for byte as always;
+// other names in the 16-bit form (FF FE FF, length, UTF-16LE), also past
+// 254 units; both read back to the same text.
+TEST_F(ListFileTest, NamesTheSystemCodePageLacksAreWrittenInTheSixteenBitForm) {
+    const CUtf8CodePage utf8;
+    const CWindows1252CodePage cp1252;
+    ScopedCodePage scope(utf8, &cp1252);
+    std::string longName;  // 255 times 日
+    for (int i = 0; i < 255; ++i)
+        longName += "\xE6\x97\xA5";
+    rows.AppendNew("C:\\caf\xC3\xA9.jpg", "Tile");
+    rows.AppendNew("C:\\\xE5\x86\x99\\\xF0\x9F\x8C\x84.png", "Center");  // 写\🌄.png
+    rows.AppendNew(longName, "Tile");
+    target.Settings().SetLastFolder("D:\\\xCE\x95\xCE\xBB");  // D:\Ελ
+    const std::string written = Write();
+    const std::string expected =
+        kSigV3 + I32(0) + I32(0) + I32(0) + S8("Stretch") + std::string("\xFF\xFE\xFF\x05", 4) +
+        Utf16(u"D:\\Ελ") + I32(0) + I32(3) + S8("C:\\caf\xE9.jpg") + S8("Tile") + I32(0) + I32(1) +
+        std::string("\xFF\xFE\xFF\x0B", 4) + Utf16(u"C:\\写\\🌄.png") + S8("Center") + I32(0) +
+        I32(1) + std::string("\xFF\xFE\xFF\xFF\xFF\x00", 6) + Utf16(std::u16string(255, u'日')) +
+        S8("Tile") + I32(0) + I32(1);
+    EXPECT_EQ(written, expected);
+    rows.DeleteAllRows();
+    ASSERT_EQ(Read(written).status, ListReadStatus::Ok);
+    ExpectRow(0, "C:\\caf\xC3\xA9.jpg", "Tile", 0, 1, "caf\xC3\xA9.jpg", "C:");
+    ExpectRow(1, "C:\\\xE5\x86\x99\\\xF0\x9F\x8C\x84.png", "Center", 0, 1, "\xF0\x9F\x8C\x84.png",
+              "C:\\\xE5\x86\x99");
+    ExpectRow(2, longName, "Tile", 0, 1, longName, "");
+    EXPECT_EQ(target.GetSettings().GetLastFolder(), "D:\\\xCE\x95\xCE\xBB");
+}
+
+// A version 2 file written on a code page 932 system: its folder 表 ends
+// in the trail byte 5C and then in real backslashes. Read in UTF-8 it
+// keeps its name, and saved again its 8-bit text is the same bytes.
+TEST_F(ListFileTest, FileOfACodePage932SystemKeepsReadingRight) {
+    const CUtf8CodePage utf8;
+    const CSampleShiftJisCodePage cp932;
+    ScopedCodePage scope(utf8, &cp932);
+    ASSERT_EQ(Read(kSigV2 + I32(1) + S8("\x93\xFA.jpg") + S8("C:\\\x95\x5C\\\\") + S8("Tile") +
+                   I32(2) + I32(0))
+                  .status,
+              ListReadStatus::Ok);
+    ExpectRow(0, "C:\\\xE8\xA1\xA8\\\xE6\x97\xA5.jpg", "Tile", 2, 0, "\xE6\x97\xA5.jpg",
+              "C:\\\xE8\xA1\xA8");
+    EXPECT_EQ(Write(), FreshV3Head() + I32(1) + S8("C:\\\x95\x5C\\\x93\xFA.jpg") + S8("Tile") +
+                           I32(2) + I32(0));
 }
 
 TEST_F(ListFileTest, EightBitTextEndsAtItsFirstZero) {

@@ -33,6 +33,10 @@ e2e_init() {
   rm -rf "$E2E_WORK"
   mkdir -p "$E2E_WORK"
   export WINEPREFIX=$E2E_BUILD/wineprefix
+  # Wine reads Unix file names in the encoding of the Unix locale; under a
+  # locale the machine has not generated it mangles every name that is not
+  # ASCII. C.UTF-8 is there on every system.
+  export LANG=C.UTF-8 LC_ALL=
   export WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree=;mshtml="}
   [ -n "${DISPLAY:-}" ] || e2e_fail "no X display (run under tools/with-display.sh)"

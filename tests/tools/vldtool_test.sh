@@ -138,19 +138,33 @@ vld upgrade long.vld long-out.vld
 check "upgrade 65534-byte path: 7-byte prefix" cmp -s long.vld long-out.vld
 
 # Every reader form: 8-bit with 3-, 7- and 15-byte prefixes, 16-bit with the
-# FE FF marker (é converts to E9 in Windows-1252); written back in the
-# shortest 8-bit form.
+# FE FF marker (é, printed in UTF-8, is E9 in Windows-1252); written back in
+# the shortest 8-bit form.
 printf "$SIG3$Z4$Z4$Z4"'\xff\x04\x00Tile''\xff\xfe\xff\x03W\x00:\x00\xe9\x00'"$Z4"'\x02\x00\x00\x00'\
 '\xff\xff\xff\x08\x00\x00\x00C:\\a.jpg''\xff\xff\xff\xff\xff\xff\xff\x06\x00\x00\x00\x00\x00\x00\x00Center'"$Z4$ONE"\
 '\xff\xfe\xff\xff\xff\xff\x05\x00\x00\x00b\x00.\x00j\x00p\x00g\x00''\xff\xfe\xff\xff\x04\x00T\x00i\x00l\x00e\x00'"$ONE$Z4" >forms.vld
 vld dump forms.vld
 check "dump all string forms: exit 0" rc_is 0
 check "dump all string forms: output" stdout_is 'signature: VLD Version 3\ninterval-change: 0\nhours: 0\nminutes: 0\n'\
-'default-position: Tile\nlast-folder: W:\xe9\ninclude-subfolders: 0\nitems: 2\n'\
+'default-position: Tile\nlast-folder: W:\xc3\xa9\ninclude-subfolders: 0\nitems: 2\n'\
 'C:\\a.jpg\tCenter\t0\t1\nb.jpg\tTile\t1\t0\n'
 vld upgrade forms.vld forms-out.vld
 check "upgrade all string forms: shortest prefixes" bytes_are forms-out.vld "$SIG3$Z4$Z4$Z4"'\x04Tile\x03W:\xe9'"$Z4"\
 '\x02\x00\x00\x00''\x08C:\\a.jpg\x06Center'"$Z4$ONE"'\x05b.jpg\x04Tile'"$ONE$Z4"
+
+# ---- Names in any script: printed in UTF-8; upgrade keeps the 16-bit form
+# for what Windows-1252 lacks (日本語\🌄.png, Ελ) and its 8-bit form for é ----
+NAMES3="$SIG3$Z4$Z4$Z4"'\x04Tile''\xff\xfe\xff\x02\x95\x03\xbb\x03'"$Z4"'\x02\x00\x00\x00'\
+'\xff\xfe\xff\x0a\xe5\x65\x2c\x67\x9e\x8a\x5c\x00\x3c\xd8\x04\xdf\x2e\x00\x70\x00\x6e\x00\x67\x00'\
+'\x04Tile'"$Z4$ONE"'\x08caf\xe9.jpg''\x04Tile'"$ONE$Z4"
+printf "$NAMES3" >'壁紙.vld'
+vld dump '壁紙.vld'
+check "dump names: exit 0" rc_is 0
+check "dump names: UTF-8" stdout_is 'signature: VLD Version 3\ninterval-change: 0\nhours: 0\nminutes: 0\n'\
+'default-position: Tile\nlast-folder: \xce\x95\xce\xbb\ninclude-subfolders: 0\nitems: 2\n'\
+'\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e\\\xf0\x9f\x8c\x84.png\tTile\t0\t1\ncaf\xc3\xa9.jpg\tTile\t1\t0\n'
+vld upgrade '壁紙.vld' '壁紙-out.vld'
+check "upgrade names: same bytes" bytes_are '壁紙-out.vld' "$NAMES3"
 
 # ---- Item count 0 or negative: empty list ----
 for count in "$Z4" '\xff\xff\xff\xff' '\x00\x00\x00\x80'; do

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <map>
 
+#include "base/Utf8CodePage.h"
+
 namespace edittest {
 
 void CTempTree::Folder(const std::string& relative) const {
@@ -92,15 +94,16 @@ std::string ItemText(HWND dialog, int id) {
 CFileDropData::CFileDropData(const std::vector<std::string>& paths, UINT privateFormat,
                              bool withFiles)
     : m_cfPrivate(privateFormat), m_bWithFiles(withFiles) {
+    // The names (given in UTF-8) in UTF-16, as the shell gives them.
     DROPFILES header = {};
     header.pFiles = sizeof header;
-    header.fWide = FALSE;
+    header.fWide = TRUE;
     m_fileList.assign(reinterpret_cast<const char*>(&header), sizeof header);
     for (const std::string& path : paths) {
-        m_fileList += path;
-        m_fileList.push_back('\0');
+        std::u16string wide = Utf8ToUtf16(path);
+        m_fileList.append(reinterpret_cast<const char*>(wide.c_str()), 2 * (wide.size() + 1));
     }
-    m_fileList.push_back('\0');
+    m_fileList.append(2, '\0');
 }
 
 HRESULT CFileDropData::QueryInterface(REFIID riid, void** object) {

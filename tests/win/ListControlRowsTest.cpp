@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "base/win/AnsiCodePage.h"
 #include "list/MemoryRowStore.h"
 #include "list/WallpaperItem.h"
 #include "list/WallpaperRows.h"
@@ -332,5 +333,32 @@ TEST(ListControlRows, TypedLettersFindTheRow) {
     Sleep(600);
     SendMessageA(host.List(), WM_CHAR, 'z', 1);
     EXPECT_EQ(SelectedRows(host.rows), std::vector<int>{1});
+    rows.DeleteAllRows();
+}
+
+// The process runs in UTF-8: a buffer too small for a name gets whole
+// characters only, in the 8-bit and in the UTF-16 request.
+TEST(ListControlRows, TextRequestsAreCutBetweenCharacters) {
+    InstallWindowsTextServices();
+    CListHost host;
+    CWallpaperRows rows(host.rows);
+    rows.AppendNew("C:\\\xE6\x97\xA5\xE6\x9C\xAC\xF0\x9F\x8C\x84.png", "Stretch");  // 日本🌄.png
+    char narrow[8] = {};
+    NMLVDISPINFOA a = {};
+    a.hdr.code = LVN_GETDISPINFOA;
+    a.item.mask = LVIF_TEXT;
+    a.item.pszText = narrow;
+    a.item.cchTextMax = 6;  // room for 5 bytes: 日 and 2 bytes of 本
+    LRESULT result = 0;
+    ASSERT_TRUE(host.rows.OnNotify(a.hdr, result));
+    EXPECT_EQ(std::string(narrow), "\xE6\x97\xA5");
+    wchar_t wide[8] = {};
+    NMLVDISPINFOW w = {};
+    w.hdr.code = LVN_GETDISPINFOW;
+    w.item.mask = LVIF_TEXT;
+    w.item.pszText = wide;
+    w.item.cchTextMax = 4;  // room for 3 units: 日, 本 and half of 🌄
+    ASSERT_TRUE(host.rows.OnNotify(w.hdr, result));
+    EXPECT_EQ(std::wstring(wide), L"\u65E5\u672C");
     rows.DeleteAllRows();
 }

@@ -361,4 +361,20 @@ TEST_F(ListEdit, DropTargetFeedbackAndDrops) {
     EXPECT_TRUE(m_prompter.Boxes().empty());
 }
 
+// The shell hands dropped names over in UTF-16; the process takes them in
+// UTF-8, whatever their script.
+TEST_F(ListEdit, DroppedNamesInAnyScript) {
+    CTempTree tree;
+    tree.File("\xE6\x97\xA5\xCE\xB1\xF0\x9F\x8C\x84.jpg");  // 日α🌄.jpg
+    ASSERT_TRUE(StartApp());
+    IDropTarget* target = View()->EditCommands().DropTarget();
+    auto* files = new CFileDropData({tree.At("\xE6\x97\xA5\xCE\xB1\xF0\x9F\x8C\x84.jpg")}, 0);
+    DWORD effect = DROPEFFECT_COPY;
+    target->DragEnter(files, MK_LBUTTON, {10, 10}, &effect);
+    EXPECT_EQ(target->Drop(files, 0, {10, 10}, &effect), S_OK);
+    files->Release();
+    Idle();
+    EXPECT_EQ(FileNameColumn(), "\xE6\x97\xA5\xCE\xB1\xF0\x9F\x8C\x84.jpg");
+}
+
 }  // namespace

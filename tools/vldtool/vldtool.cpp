@@ -6,12 +6,18 @@
 // Exit status: 0 success, 2 wrong usage, 3 a file cannot be opened or
 // written, 4 unknown signature, 5 unexpected file format, 6 failed to open
 // document.
+//
+// File names on the command line and every text it prints are UTF-8 (on
+// Windows the command line is read in UTF-16). In the list file, 8-bit
+// text is in the system's ANSI code page (Windows-1252 on other systems);
+// names that code page cannot hold are written in the 16-bit form.
 
 #include <cstdio>
 #include <string>
 
 #include "base/ByteStream.h"
 #include "base/PathParts.h"
+#include "base/Utf8CodePage.h"
 #include "framework/FrameworkTexts.h"
 #include "list/ListFile.h"
 #include "list/ListSettings.h"
@@ -24,9 +30,11 @@
 #include <windows.h>
 #include <fcntl.h>
 #include <io.h>
+#include <shellapi.h>
 
 #include "base/win/AnsiCodePage.h"
 #endif
+#include <vector>
 
 namespace {
 
@@ -60,9 +68,35 @@ void Print(std::FILE* stream, const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stream);
 }
 
+#ifdef _WIN32
+// The UTF-16 form of a UTF-8 file name, for the system's wide functions.
+std::wstring WideName(const std::string& path) {
+    const std::u16string wide = Utf8ToUtf16(path);
+    return std::wstring(wide.begin(), wide.end());
+}
+#endif
+
+// Opens the file named in UTF-8.
+std::FILE* OpenFile(const std::string& path, const char* mode) {
+#ifdef _WIN32
+    return _wfopen(WideName(path).c_str(), WideName(mode).c_str());
+#else
+    return std::fopen(path.c_str(), mode);
+#endif
+}
+
+// Deletes the file named in UTF-8.
+void RemoveFile(const std::string& path) {
+#ifdef _WIN32
+    _wremove(WideName(path).c_str());
+#else
+    std::remove(path.c_str());
+#endif
+}
+
 // Reads the whole file into bytes; false when it cannot be opened or read.
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = OpenFile(path, "rb");
     if (!file)
         return false;
     bytes.clear();
@@ -77,7 +111,7 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
 
 // True when a file of that name exists (can be opened for reading).
 bool FileExists(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = OpenFile(path, "rb");
     if (!file)
         return false;
     std::fclose(file);
@@ -87,7 +121,8 @@ bool FileExists(const std::string& path) {
 // Moves the file from over the file to, replacing it when it exists.
 bool ReplaceFileWith(const std::string& from, const std::string& to) {
 #ifdef _WIN32
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    return MoveFileExW(WideName(from).c_str(), WideName(to).c_str(), MOVEFILE_REPLACE_EXISTING) !=
+           0;
 #else
     return std::rename(from.c_str(), to.c_str()) == 0;
 #endif
@@ -104,7 +139,7 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes) {
         if (n == 1000)
             return false;
     }
-    std::FILE* file = std::fopen(temp.c_str(), "wb");
+    std::FILE* file = OpenFile(temp, "wb");
     if (!file)
         return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
@@ -113,7 +148,7 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes) {
     if (ok)
         ok = ReplaceFileWith(temp, path);
     if (!ok)
-        std::remove(temp.c_str());
+        RemoveFile(temp);
     return ok;
 }
 
@@ -190,22 +225,48 @@ int Upgrade(const std::string& in, const std::string& out) {
     return kExitOk;
 }
 
+// The command-line arguments after the program's name, in UTF-8.
+std::vector<std::string> Arguments(int argc, char** argv) {
+    std::vector<std::string> args;
+#ifdef _WIN32
+    int count = 0;
+    if (LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        for (int i = 1; i < count; ++i) {
+            const std::wstring arg = wide[i];
+            args.push_back(Utf16ToUtf8(std::u16string(arg.begin(), arg.end())));
+        }
+        LocalFree(wide);
+        return args;
+    }
+#endif
+    for (int i = 1; i < argc; ++i)
+        args.emplace_back(argv[i]);
+    return args;
+}
+
 }  // namespace
 
 // Parses the command and runs it.
 int main(int argc, char** argv) {
+    // The list's texts are held in UTF-8; the file's 8-bit texts are in the
+    // system's ANSI code page.
+    static const CUtf8CodePage utf8;
 #ifdef _WIN32
-    // Texts are in the system's ANSI code page, as in the program itself.
-    InstallWindowsTextServices();
+    static const CAnsiCodePage system(SystemAnsiCodePage());
     // Texts are printed as their bytes: no newline translation.
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
+#else
+    static const CWindows1252CodePage system;
 #endif
-    const std::string command = argc > 1 ? argv[1] : "";
-    if (command == "dump" && argc == 3)
-        return Dump(argv[2]);
-    if (command == "upgrade" && argc == 4)
-        return Upgrade(argv[2], argv[3]);
+    SetCurrentCodePage(&utf8);
+    SetSystemCodePage(&system);
+    const std::vector<std::string> args = Arguments(argc, argv);
+    const std::string command = !args.empty() ? args[0] : "";
+    if (command == "dump" && args.size() == 2)
+        return Dump(args[1]);
+    if (command == "upgrade" && args.size() == 3)
+        return Upgrade(args[1], args[2]);
     Print(stderr, kUsage);
     return kExitUsage;
 }

@@ -5,29 +5,33 @@
 #include <cstdio>
 #include <vector>
 
+#include "base/CodePage.h"
 #include "base/win/FullPathName.h"
+#include "base/win/WideText.h"
 
 // Lists folder + "\*.*". Entries carry the full path: the folder as a full
-// path (from the search pattern), then the name.
+// path (from the search pattern), then the name. The names are read in
+// UTF-16: in UTF-8 a name can be longer than the 8-bit record's MAX_PATH
+// bytes.
 bool CFileFinderWin::ListFolder(const std::string& folder,
                                 const std::function<bool(const FolderEntry&)>& visit) {
     std::string pattern = folder + "\\*.*";
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(Widen(pattern).c_str(), &data);
     if (find == INVALID_HANDLE_VALUE)
         return false;
     std::string root = FullPathName(pattern);
-    std::size_t slash = root.find_last_of('\\');
+    std::size_t slash = FindLastChar(root, '\\');
     root = slash == std::string::npos ? folder + "\\" : root.substr(0, slash + 1);
     FolderEntry entry;
     try {
         do {
-            entry.name = data.cFileName;
+            entry.name = Narrow(data.cFileName);
             entry.path = root + entry.name;
             entry.isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
             if (!visit(entry))
                 break;
-        } while (FindNextFileA(find, &data));
+        } while (FindNextFileW(find, &data));
     } catch (...) {
         FindClose(find);
         throw;
@@ -55,10 +59,10 @@ std::string CFileFinderWin::FolderIdentity(const std::string& folder) {
             return key;
         }
     }
-    std::string path = FullPathName(folder);
-    while (path.size() > 1 && path.back() == '\\')
+    std::wstring path = Widen(FullPathName(folder));
+    while (path.size() > 1 && path.back() == L'\\')
         path.pop_back();
     if (!path.empty())
-        CharUpperBuffA(path.data(), static_cast<DWORD>(path.size()));
-    return "path:" + path;
+        CharUpperBuffW(path.data(), static_cast<DWORD>(path.size()));
+    return "path:" + Narrow(path.c_str(), static_cast<int>(path.size()));
 }

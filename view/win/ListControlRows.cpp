@@ -4,6 +4,7 @@
 #include <cstring>
 #include <numeric>
 
+#include "base/CodePage.h"
 #include "base/PathParts.h"
 #include "base/win/WideText.h"
 #include "list/WallpaperItem.h"
@@ -19,27 +20,21 @@ constexpr unsigned kFindSubstring = 0x0004;
 void CopyToBuffer(const std::string& text, char* buffer, int size) {
     if (!buffer || size <= 0)
         return;
-    std::size_t length = std::min(text.size(), static_cast<std::size_t>(size - 1));
-    if (length < text.size()) {
-        std::size_t whole = 0;
-        while (whole < length) {
-            std::size_t step = IsDBCSLeadByte(static_cast<BYTE>(text[whole])) ? 2 : 1;
-            if (whole + step > length)
-                break;
-            whole += step;
-        }
-        length = whole;
-    }
+    std::size_t length = WholeCharBytes(text, static_cast<std::size_t>(size - 1));
     std::memcpy(buffer, text.data(), length);
     buffer[length] = '\0';
 }
 
-// The same for a control that asks in UTF-16.
+// The same for a control that asks in UTF-16; a surrogate pair is never
+// split.
 void CopyToBuffer(const std::string& text, wchar_t* buffer, int size) {
     if (!buffer || size <= 0)
         return;
     std::wstring wide = Widen(text);
     std::size_t length = std::min(wide.size(), static_cast<std::size_t>(size - 1));
+    if (length < wide.size() && length > 0 && wide[length - 1] >= 0xD800 &&
+        wide[length - 1] <= 0xDBFF)
+        --length;
     std::wmemcpy(buffer, wide.data(), length);
     buffer[length] = L'\0';
 }
