@@ -6,6 +6,7 @@
 #include "base/FormatText.h"
 #include "base/PathParts.h"
 #include "base/win/SystemText.h"
+#include "base/win/WideText.h"
 #include "framework/FrameworkTexts.h"
 
 namespace {
@@ -147,13 +148,17 @@ bool CDocumentFilesWin::WriteReplacing(const std::string& path,
         folder = ".";
     else if (folder.back() == ':')
         folder += '\\';  // the drive's root, not its current folder
-    char temporary[MAX_PATH + 16] = {};
-    if (!GetTempFileNameA(folder.c_str(), "vld", 0, temporary))
+    // The name is made in UTF-16: the system's buffer holds MAX_PATH
+    // characters, which in UTF-8 can be many more bytes.
+    wchar_t wideTemporary[MAX_PATH + 16] = {};
+    if (!GetTempFileNameW(Widen(folder).c_str(), L"vld", 0, wideTemporary))
         return false;
-    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    const std::string temporaryName = Narrow(wideTemporary);
+    const char* temporary = temporaryName.c_str();
+    HANDLE file = CreateFileW(wideTemporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        DeleteFileA(temporary);
+        DeleteFileW(wideTemporary);
         return false;
     }
     bool ok;
