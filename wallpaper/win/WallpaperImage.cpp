@@ -7,6 +7,7 @@
 #include "base/PathParts.h"
 #include "base/win/WideText.h"
 #include "wallpaper/ErrorText.h"
+#include "wallpaper/ExifOrientation.h"
 
 using namespace Gdiplus;
 
@@ -101,6 +102,37 @@ bool ReadPalette(GpBitmap* bitmap, std::vector<std::uint32_t>& palette) {
     return true;
 }
 
+// The orientation tag of the file, 0 when it has none or cannot be read.
+// Only the few bytes the tag needs are read, before GDI+ opens the file.
+int ReadOrientation(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return 0;
+    int orientation =
+        ReadExifOrientation([file](std::uint64_t offset, void* buffer, std::size_t size) {
+            LARGE_INTEGER at;
+            at.QuadPart = static_cast<LONGLONG>(offset);
+            DWORD got = 0;
+            if (offset > 0x7FFFFFFFFFFFFFFFull || size > 0xFFFFFFFFu ||
+                !SetFilePointerEx(file, at, nullptr, FILE_BEGIN) ||
+                !ReadFile(file, buffer, static_cast<DWORD>(size), &got, nullptr))
+                return std::size_t{0};
+            return static_cast<std::size_t>(got);
+        });
+    CloseHandle(file);
+    return orientation;
+}
+
+// The turn that shows a photo of the orientation (1 to 8) upright.
+RotateFlipType UprightTurn(int orientation) {
+    static const RotateFlipType kTurns[9] = {
+        RotateNoneFlipNone, RotateNoneFlipNone, RotateNoneFlipX, Rotate180FlipNone, Rotate180FlipX,
+        Rotate90FlipX,      Rotate90FlipNone,   Rotate270FlipX,  Rotate270FlipNone};
+    return orientation >= 1 && orientation <= 8 ? kTurns[orientation] : RotateNoneFlipNone;
+}
+
 }  // namespace
 
 CWallpaperImage::CWallpaperImage() {
@@ -140,10 +172,16 @@ HRESULT CWallpaperImage::Load(const std::string& path, ImageUse use) {
     if (!StartGdiplus())
         return E_FAIL;
 
+    const std::wstring widePath = Widen(path);
+    const RotateFlipType turn = UprightTurn(ReadOrientation(widePath));
     CGpBitmapHolder source;
-    GpStatus status = DllExports::GdipCreateBitmapFromFile(Widen(path).c_str(), &source.m_bitmap);
+    GpStatus status = DllExports::GdipCreateBitmapFromFile(widePath.c_str(), &source.m_bitmap);
     if (status != Ok)
         return StatusToHResult(status);
+    // A photo with an orientation tag is turned upright; one that cannot be
+    // turned is shown as stored.
+    if (turn != RotateNoneFlipNone)
+        DllExports::GdipImageRotateFlip(source.m_bitmap, turn);
 
     UINT width = 0, height = 0;
     PixelFormat sourceFormat = 0;
