@@ -102,18 +102,32 @@ public:
     // none or the text could not be handed over.
     InstanceWindow ActivateRunningInstance(const std::optional<std::string>& text,
                                            std::uintptr_t dataValue, std::uint32_t timeoutMs);
+    // Hands the running instance a request, WM_COPYDATA with the data value
+    // and an empty text, without bringing its window forward (a scheduled
+    // change must not pull the program out of the notification area), and
+    // lets the start-up mutex go; returns that window, or 0 when there is
+    // none or the request could not be handed over.
+    InstanceWindow SendRequestToRunningInstance(std::uintptr_t dataValue, std::uint32_t timeoutMs);
     // Publishes this instance's main window and lets the start-up mutex go;
     // false when another instance runs or the mapping cannot be made.
     bool PublishThisInstance();
 
 private:
     void ReleaseStartupLock();
+    InstanceWindow ReachRunningInstance(const std::optional<std::string>& text,
+                                        std::uintptr_t dataValue, std::uint32_t timeoutMs,
+                                        bool bringForward);
 
     IInstanceSystem& m_system;
     KernelHandle m_mutexStartup = nullptr;
     std::unique_ptr<CStartupLock> m_pStartupLock;
     std::string m_strName;
 };
+
+// The data value of WM_COPYDATA with which a start with "/random" asks the
+// running instance to change the wallpaper at random ("RAND"; the text is
+// empty). A list to open comes with the data value 0.
+constexpr std::uintptr_t kRandomChangeRequest = 0x52414E44;
 
 // The bytes of WM_COPYDATA for a text: the text with its zero byte.
 std::vector<char> CopyDataBytes(const std::string& text);

@@ -17,8 +17,8 @@ class CVarnelloView;
 // around the list window; the icon in the notification area and parking
 // there on every minimise; the window placement kept in "WindowPos";
 // snapping to the work area's edges while dragged; the close sequence that
-// saves automatically and remembers the last list; lists handed over by a
-// later start of the program.
+// saves automatically and remembers the last list; lists and random-change
+// requests handed over by a later start of the program.
 class CMainFrame : public CFrameWindow, public IListViewFrame {
 public:
     CMainFrame();
@@ -42,6 +42,10 @@ public:
     // open only when it is hidden or minimised.
     void ActivateFrame(int showCommand) override;
 
+    // Asks for a random change of the wallpaper ("/random"); it is made
+    // from the message loop, once the message that asked has its answer.
+    void RequestRandomChange();
+
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     int OnCreate(CREATESTRUCTA* create) override;
@@ -60,6 +64,7 @@ private:
     void OnGetMinMaxInfo(MINMAXINFO* info);
     LRESULT OnCopyData(const COPYDATASTRUCT* data);
     void OpenHandedOverLists();
+    void OnRandomChangeRequest();
     void SaveWindowPlacement();
 
     int m_nSnapLimit = 10;

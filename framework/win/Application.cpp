@@ -161,7 +161,7 @@ int CApplication::Run(HINSTANCE instance, int showCommand) {
     }
     if (!InitInstance()) {
         ExitInstance();
-        return 1;
+        return m_nStartupExitCode;
     }
     MSG msg;
     bool idle = true;

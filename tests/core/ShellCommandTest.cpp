@@ -73,6 +73,18 @@ TEST(CommandLine, RegistrationFlagsInAnyCase) {
     EXPECT_EQ(ParseCommandLine({"/UNREGSERVER"}).action, Action::Unregister);
 }
 
+// "/random" in any case and place; the list is still the first non-flag.
+TEST(CommandLine, RandomFlagKeepsTheList) {
+    EXPECT_FALSE(ParseCommandLine({"a.vld"}).randomChange);
+    CommandLineInfo info = ParseCommandLine({"-RANDOM", "a.vld"});
+    EXPECT_TRUE(info.randomChange);
+    EXPECT_EQ(info.action, Action::FileOpen);
+    EXPECT_EQ(info.fileName, "a.vld");
+    info = ParseCommandLine({"a.vld", "/Random"});
+    EXPECT_TRUE(info.randomChange && info.fileName == "a.vld");
+    EXPECT_EQ(ParseCommandLine({"/random"}).action, Action::FileNew);
+}
+
 TEST(DocumentStrings, SevenFieldsInTheFrameworksOrder) {
     DocumentStrings strings = DocumentStrings::Parse(kDocumentString);
     EXPECT_EQ(strings.windowTitle, "Varnello");

@@ -3,7 +3,9 @@
 # exactly one window; a second start while the window is parked brings it
 # back and ends; a second start with a list (a relative name, as the shell
 # may give it) hands the list to the running program, which asks about its
-# own changes first and then opens it.
+# own changes first and then opens it. "/random" with none running starts
+# with the list and changes the wallpaper once; with one running and parked,
+# that one changes it, stays parked, and the start ends with exit code 0.
 set -u
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -56,5 +58,24 @@ expect_eq "the question" "static 65535: Save changes to ONE.vld?" \
 inspect press No
 inspect wait-title "EMPTY.vld - Varnello" >/dev/null
 expect_eq "rows of the opened list" "count: 0" "$(inspect count)"
+e2e_close
+
+e2e_step "/random with none running: the list opens, then one random change"
+inspect reg-set 'HKCU\Software\Quillfen\Varnello' 'Auto Save' dword 1
+e2e_start /random ONE.vld
+row="row 0: a.png|$(e2e_winpath "$E2E_WORK")|Tile"
+expect_soon "the change at start" "count: 1
+$row|1" rows
+expect_eq "no box" "dialog: none" "$(inspect dialog)"
+
+e2e_step "/random with the program parked: it changes again and stays parked"
+inspect minimize
+expect_soon "parked" "window: hidden minimized" window
+timeout 60 wine "$VARNELLO_EXE" /random >fifth.log 2>&1 </dev/null
+expect_eq "exit code of the /random start" 0 $?
+expect_soon "the second change" "count: 1
+$row|2" rows
+expect_eq "still parked" "window: hidden minimized" "$(inspect window)"
+expect_eq "main windows" "frames: 1" "$(inspect frames)"
 e2e_close
 echo PASS
