@@ -125,12 +125,23 @@ int ReadOrientation(const std::wstring& path) {
     return orientation;
 }
 
-// The turn that shows a photo of the orientation (1 to 8) upright.
-RotateFlipType UprightTurn(int orientation) {
-    static const RotateFlipType kTurns[9] = {
-        RotateNoneFlipNone, RotateNoneFlipNone, RotateNoneFlipX, Rotate180FlipNone, Rotate180FlipX,
-        Rotate90FlipX,      Rotate90FlipNone,   Rotate270FlipX,  Rotate270FlipNone};
-    return orientation >= 1 && orientation <= 8 ? kTurns[orientation] : RotateNoneFlipNone;
+// The turns that show a photo of the orientation (1 to 8) upright, done one
+// after the other. The two diagonal mirrors (5 and 7) are a quarter turn and
+// a left-right mirror in two steps: GDI+ implementations differ in the
+// order in which the combined types Rotate90FlipX and Rotate270FlipX apply
+// theirs (Wine's mirrors first, against the documentation).
+struct UprightTurns {
+    RotateFlipType first;
+    RotateFlipType second;
+};
+UprightTurns UprightTurnsFor(int orientation) {
+    static const UprightTurns kTurns[9] = {
+        {RotateNoneFlipNone, RotateNoneFlipNone}, {RotateNoneFlipNone, RotateNoneFlipNone},
+        {RotateNoneFlipX, RotateNoneFlipNone},    {Rotate180FlipNone, RotateNoneFlipNone},
+        {RotateNoneFlipY, RotateNoneFlipNone},    {Rotate90FlipNone, RotateNoneFlipX},
+        {Rotate90FlipNone, RotateNoneFlipNone},   {Rotate270FlipNone, RotateNoneFlipX},
+        {Rotate270FlipNone, RotateNoneFlipNone}};
+    return orientation >= 1 && orientation <= 8 ? kTurns[orientation] : kTurns[1];
 }
 
 }  // namespace
@@ -173,15 +184,17 @@ HRESULT CWallpaperImage::Load(const std::string& path, ImageUse use) {
         return E_FAIL;
 
     const std::wstring widePath = Widen(path);
-    const RotateFlipType turn = UprightTurn(ReadOrientation(widePath));
+    const UprightTurns turns = UprightTurnsFor(ReadOrientation(widePath));
     CGpBitmapHolder source;
     GpStatus status = DllExports::GdipCreateBitmapFromFile(widePath.c_str(), &source.m_bitmap);
     if (status != Ok)
         return StatusToHResult(status);
     // A photo with an orientation tag is turned upright; one that cannot be
     // turned is shown as stored.
-    if (turn != RotateNoneFlipNone)
-        DllExports::GdipImageRotateFlip(source.m_bitmap, turn);
+    if (turns.first != RotateNoneFlipNone &&
+        DllExports::GdipImageRotateFlip(source.m_bitmap, turns.first) == Ok &&
+        turns.second != RotateNoneFlipNone)
+        DllExports::GdipImageRotateFlip(source.m_bitmap, turns.second);
 
     UINT width = 0, height = 0;
     PixelFormat sourceFormat = 0;
