@@ -15,9 +15,6 @@ enum : unsigned {
     kCenter = 32798,
     kStretch = 32800,
     kTile = 32801,
-    kFill = 32814,
-    kFit = 32815,
-    kSpan = 32816,
     kResetCount = 32782,
     kSelectAll = 32812,
     kListSettings = 32783,
@@ -36,8 +33,7 @@ enum : unsigned {
 }  // namespace
 
 TEST(CommandRules, SelectionCommands) {
-    for (unsigned id : {kRemoveSelected, kRemoveRecycle, kCenter, kStretch, kTile, kFill, kFit,
-                        kSpan, kResetCount}) {
+    for (unsigned id : {kRemoveSelected, kRemoveRecycle, kCenter, kStretch, kTile, kResetCount}) {
         EXPECT_FALSE(IsListCommandEnabled(id, 5, 0)) << id;
         EXPECT_TRUE(IsListCommandEnabled(id, 5, 1)) << id;
         EXPECT_TRUE(IsListCommandEnabled(id, 5, 2)) << id;
@@ -82,12 +78,4 @@ TEST(StatusCountText, SingularOnlyForOne) {
     EXPECT_EQ(StatusCountText(1), "\t\t1 Wallpaper File");
     EXPECT_EQ(StatusCountText(2), "\t\t2 Wallpaper Files");
     EXPECT_EQ(StatusCountText(12345), "\t\t12345 Wallpaper Files");
-}
-
-// Each Position command gives one name; other commands give none.
-TEST(CommandRules, PositionOfEachPositionCommand) {
-    std::string names;
-    for (unsigned id : {kCenter, kStretch, kTile, kFill, kFit, kSpan, kResetCount, kApplyRandom})
-        names += std::string(PositionOfCommand(id) ? PositionOfCommand(id) : "-") + " ";
-    EXPECT_EQ(names, "Center Stretch Tile Fill Fit Span - - ");
 }

@@ -121,15 +121,6 @@ TEST_F(SortOrder, PositionIsCaseSensitive) {
     EXPECT_EQ(Compare(*items[0], *items[0], 2), 0);
 }
 
-// The six names the program gives sort alphabetically, the three older
-// ones in their old order among them.
-TEST_F(SortOrder, SixPositionNamesInAlphabeticalOrder) {
-    for (const char* name : {"Span", "Tile", "Fit", "Stretch", "Fill", "Center"})
-        Add(name, name);
-    SortByColumn(store, 2);
-    EXPECT_EQ(Order(), "Center Fill Fit Span Stretch Tile");
-}
-
 TEST_F(SortOrder, CountIsNumericAndSigned) {
     Add("ten", "Tile", 10);
     Add("nine", "Tile", 9);

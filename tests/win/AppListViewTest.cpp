@@ -292,16 +292,6 @@ TEST_F(ListWindow, CommandsFollowTheSelection) {
     }
 }
 
-// A new position given to two rows is the one checked for both.
-TEST_F(ListWindow, PositionCommandCheckedForTheWholeSelection) {
-    StartWithFourItems();
-    Select({0, 2});
-    Command(ID_POSITION_SPAN);
-    EXPECT_EQ(CheckedPositions(), "32816 ");
-    Select({2, 3});  // Span and "center"
-    EXPECT_EQ(CheckedPositions(), "");
-}
-
 TEST_F(ListWindow, EmptyListDisablesTheCommandsThatNeedRows) {
     StartWithFourItems();
     Select({0});
