@@ -96,6 +96,17 @@ bool CInstanceChecker::IsAnotherInstanceRunning() {
 InstanceWindow CInstanceChecker::ActivateRunningInstance(const std::optional<std::string>& text,
                                                          std::uintptr_t dataValue,
                                                          std::uint32_t timeoutMs) {
+    return ReachRunningInstance(text, dataValue, timeoutMs, true);
+}
+
+InstanceWindow CInstanceChecker::SendRequestToRunningInstance(std::uintptr_t dataValue,
+                                                              std::uint32_t timeoutMs) {
+    return ReachRunningInstance(std::string(), dataValue, timeoutMs, false);
+}
+
+InstanceWindow CInstanceChecker::ReachRunningInstance(const std::optional<std::string>& text,
+                                                      std::uintptr_t dataValue,
+                                                      std::uint32_t timeoutMs, bool bringForward) {
     KernelHandle mapping = m_system.OpenMapping(MappingName());
     if (!mapping)
         return 0;
@@ -103,7 +114,7 @@ InstanceWindow CInstanceChecker::ActivateRunningInstance(const std::optional<std
     if (void* view = m_system.MapView(mapping, kMappingSize)) {
         InstanceWindow window = ReadWindow(view);
         result = window;
-        if (window != 0) {
+        if (window != 0 && bringForward) {
             InstanceWindow popup = m_system.LastActivePopup(window);
             // Parked in the notification area: ask it to come back first.
             if (!m_system.HasVisibleStyle(window))
@@ -112,12 +123,12 @@ InstanceWindow CInstanceChecker::ActivateRunningInstance(const std::optional<std
                 m_system.Restore(window);
             if (popup != 0)
                 m_system.SetForeground(popup);
-            std::uintptr_t value = dataValue;
-            if (text) {
-                const std::vector<char> bytes = CopyDataBytes(*text, value);
-                if (!m_system.SendCopyData(window, m_system.MainWindow(), value, bytes, timeoutMs))
-                    result = 0;
-            }
+        }
+        std::uintptr_t value = dataValue;
+        if (window != 0 && text) {
+            const std::vector<char> bytes = CopyDataBytes(*text, value);
+            if (!m_system.SendCopyData(window, m_system.MainWindow(), value, bytes, timeoutMs))
+                result = 0;
         }
         m_system.UnmapView(view);
     }

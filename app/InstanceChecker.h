@@ -107,12 +107,21 @@ public:
     // none or the text could not be handed over.
     InstanceWindow ActivateRunningInstance(const std::optional<std::string>& text,
                                            std::uintptr_t dataValue, std::uint32_t timeoutMs);
+    // Hands the running instance a request, WM_COPYDATA with the data value
+    // and an empty text, without bringing its window forward (a scheduled
+    // change must not pull the program out of the notification area), and
+    // lets the start-up mutex go; returns that window, or 0 when there is
+    // none or the request could not be handed over.
+    InstanceWindow SendRequestToRunningInstance(std::uintptr_t dataValue, std::uint32_t timeoutMs);
     // Publishes this instance's main window and lets the start-up mutex go;
     // false when another instance runs or the mapping cannot be made.
     bool PublishThisInstance();
 
 private:
     void ReleaseStartupLock();
+    InstanceWindow ReachRunningInstance(const std::optional<std::string>& text,
+                                        std::uintptr_t dataValue, std::uint32_t timeoutMs,
+                                        bool bringForward);
 
     IInstanceSystem& m_system;
     KernelHandle m_mutexStartup = nullptr;
@@ -124,11 +133,16 @@ private:
 // that code page). Data value 0 stands for a file name in the system's
 // ANSI code page, which every version of the program takes.
 constexpr std::uintptr_t kCopyDataUtf8 = 65001;
+// The data value of WM_COPYDATA with which a start with "/random" asks the
+// running instance to change the wallpaper at random ("RAND"; the text is
+// empty).
+constexpr std::uintptr_t kRandomChangeRequest = 0x52414E44;
 
 // The bytes of WM_COPYDATA for a text: the text with its zero byte. A file
 // name (data value 0) goes in the system's ANSI code page when that holds
 // it; otherwise in UTF-8, and dataValue becomes kCopyDataUtf8 (an older
-// program refuses it rather than open a wrong name).
+// program refuses it rather than open a wrong name). Other data values
+// leave the text as it is.
 std::vector<char> CopyDataBytes(const std::string& text, std::uintptr_t& dataValue);
 // The file name a second start hands over in WM_COPYDATA: data value 0
 // (the system's ANSI code page) or kCopyDataUtf8, and a text whose zero

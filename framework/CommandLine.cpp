@@ -26,6 +26,8 @@ CommandLineInfo ParseCommandLine(const std::vector<std::string>& args) {
                 info.action = CommandLineInfo::Action::Register;
             else if (flag == "unregister" || flag == "unregserver")
                 info.action = CommandLineInfo::Action::Unregister;
+            else if (flag == "random")
+                info.randomChange = true;
             // Other flags ("/dde", "/Embedding", "/Automation") mean nothing here.
             continue;
         }

@@ -15,6 +15,9 @@ struct CommandLineInfo {
     };
     Action action = Action::FileNew;
     std::string fileName;
+    // "/random": change the wallpaper at random, in the running program if
+    // there is one, else once this one has started.
+    bool randomChange = false;
 };
 
 // Parses the parameters (without the program's own name).

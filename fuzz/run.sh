@@ -1,12 +1,21 @@
 #!/bin/bash
-# Runs the list-file reader fuzzer from the seed corpus for a number of
-# seconds; fails on any finding.
+# Runs the fuzzers from their seed corpora for a number of seconds in all
+# (three quarters for the list file reader, the rest for the photo
+# orientation reader); fails on any finding.
 set -eu
 build=${1:-build/fuzz}
 seconds=${2:-60}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp "$here"/corpus/* "$work"/ 2>/dev/null || true
-"$build/fuzz/fuzz_list_reader" -max_total_time="$seconds" -max_len=4096 -rss_limit_mb=2048 \
-  -artifact_prefix="$build/" -print_final_stats=1 "$work"
+
+# fuzz TARGET CORPUS SECONDS MAX_LEN
+fuzz() {
+  mkdir -p "$work/$1"
+  cp "$here/$2"/* "$work/$1"/ 2>/dev/null || true
+  "$build/fuzz/$1" -max_total_time="$3" -max_len="$4" -rss_limit_mb=2048 \
+    -artifact_prefix="$build/$1-" -print_final_stats=1 "$work/$1"
+}
+list_seconds=$(( seconds * 3 / 4 ))
+fuzz fuzz_list_reader corpus "$list_seconds" 4096
+fuzz fuzz_exif_orientation exif_corpus "$(( seconds - list_seconds ))" 70000

@@ -7,8 +7,10 @@
 namespace {
 
 // The position names the program gives; items with one of them share it.
-const std::string (&SharedNames())[3] {
-    static const std::string kNames[3] = {kPositionNames[0], kPositionNames[1], kPositionNames[2]};
+const std::string (&SharedNames())[kPositionCount] {
+    static const std::string kNames[kPositionCount] = {kPositionNames[0], kPositionNames[1],
+                                                       kPositionNames[2], kPositionNames[3],
+                                                       kPositionNames[4], kPositionNames[5]};
     return kNames;
 }
 

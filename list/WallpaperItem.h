@@ -7,16 +7,20 @@
 inline constexpr const char* kPositionCenter = "Center";
 inline constexpr const char* kPositionStretch = "Stretch";
 inline constexpr const char* kPositionTile = "Tile";
-inline constexpr const char* const kPositionNames[] = {kPositionCenter, kPositionStretch,
-                                                       kPositionTile};
+inline constexpr const char* kPositionFill = "Fill";
+inline constexpr const char* kPositionFit = "Fit";
+inline constexpr const char* kPositionSpan = "Span";
+inline constexpr int kPositionCount = 6;
+inline constexpr const char* const kPositionNames[kPositionCount] = {
+    kPositionCenter, kPositionStretch, kPositionTile, kPositionFill, kPositionFit, kPositionSpan};
 
 // One entry of a wallpaper list: the image file, the position it is laid on
 // the desktop with, how often it has been applied, and whether it is still
 // waiting for its turn in the current cycle of random picks.
 //
 // A list may hold a hundred thousand items, so an item keeps its path in a
-// block of exactly its length and shares the three position names every
-// item uses; any other name read from a file is an item's own.
+// block of exactly its length and shares the position names the program
+// gives; any other name read from a file is an item's own.
 class CWallpaperItem {
 public:
     CWallpaperItem(const std::string& path, const std::string& position, std::int32_t count,

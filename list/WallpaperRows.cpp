@@ -81,6 +81,20 @@ int CWallpaperRows::SetSelectedPosition(const std::string& name) {
     return changed;
 }
 
+// Whether the selection is not empty and all of it has the position; stops
+// at the first row that has another.
+bool CWallpaperRows::SelectionHasPosition(const std::string& name) const {
+    int row = m_store.NextSelected(-1);
+    if (row == -1)
+        return false;
+    for (; row != -1; row = m_store.NextSelected(row)) {
+        const CWallpaperItem* item = m_store.GetItem(row);
+        if (!item || item->GetPosition() != name)
+            return false;
+    }
+    return true;
+}
+
 // Counts one more application of the row's item and ends its wait in the
 // random cycle. The count stops at the largest 32-bit value instead of
 // wrapping round to a negative number.

@@ -45,6 +45,9 @@ public:
     // Gives every selected row the position (column 2 and item); returns how
     // many rows were selected.
     int SetSelectedPosition(const std::string& name);
+    // True when at least one row is selected and every selected row's item
+    // has the position (the check mark of a Position command).
+    bool SelectionHasPosition(const std::string& name) const;
     // A successful application: count + 1, pending flag 0, column 3 rewritten.
     void MarkApplied(int row);
     // Reset Count on every selected row: count 0, pending flag 1, column 3

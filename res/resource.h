@@ -76,6 +76,9 @@
 #define ID_REMOVE_DEAD      32810
 #define ID_SELECT_ALL       32812
 #define ID_APPLY_RANDOM     32813
+#define ID_POSITION_FILL    32814
+#define ID_POSITION_FIT     32815
+#define ID_POSITION_SPAN    32816
 
 // Timers and messages.
 #define IDT_CHANGE_TIMER   1246

@@ -2,8 +2,8 @@
 # Installs what is missing, checks the layering and the formatting, builds
 # every preset and runs every test: the portable core natively and under
 # sanitizers, the Windows build under Wine (with Xvfb when there is no
-# display), the list-file fuzzer, and the packages (installer and zip)
-# under Wine.
+# display), the fuzzers (list file and photo orientation), and the packages
+# (installer and zip) under Wine.
 set -eu
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -30,7 +30,7 @@ cmake --build --preset win -j"$jobs"
 step "win: test under Wine"
 bash tools/with-display.sh bash tools/wine-ctest.sh build/win
 
-step "fuzz: list file reader, 60 seconds"
+step "fuzz: list file reader and photo orientation reader, 60 seconds in all"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$jobs"
 bash fuzz/run.sh build/fuzz 60

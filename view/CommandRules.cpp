@@ -1,6 +1,7 @@
 #include "view/CommandRules.h"
 
 #include "base/PathParts.h"
+#include "list/WallpaperItem.h"
 #include "res/resource.h"
 
 // At least one row.
@@ -34,6 +35,9 @@ const CommandRule kRules[] = {
     {ID_POSITION_CENTER, Rule::Selection},
     {ID_POSITION_STRETCH, Rule::Selection},
     {ID_POSITION_TILE, Rule::Selection},
+    {ID_POSITION_FILL, Rule::Selection},
+    {ID_POSITION_FIT, Rule::Selection},
+    {ID_POSITION_SPAN, Rule::Selection},
     {ID_RESET_COUNT, Rule::Selection},
     {ID_REMOVE_DEAD, Rule::Rows},
     {ID_REMOVE_ALL, Rule::Rows},
@@ -76,6 +80,21 @@ bool IsListCommandEnabled(unsigned commandId, int rowCount, int selectedCount, b
 // True for the commands whose enabling the list window decides.
 bool HasListCommandRule(unsigned commandId) {
     return FindRule(commandId) != nullptr;
+}
+
+namespace {
+// The Position commands in the order of the position names.
+const unsigned kPositionCommands[kPositionCount] = {ID_POSITION_CENTER, ID_POSITION_STRETCH,
+                                                    ID_POSITION_TILE,   ID_POSITION_FILL,
+                                                    ID_POSITION_FIT,    ID_POSITION_SPAN};
+}  // namespace
+
+// The position name a Position command gives, or null for other commands.
+const char* PositionOfCommand(unsigned commandId) {
+    for (int i = 0; i < kPositionCount; ++i)
+        if (kPositionCommands[i] == commandId)
+            return kPositionNames[i];
+    return nullptr;
 }
 
 // The row-count text of the status bar; the two tabs right-align it.

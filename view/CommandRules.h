@@ -17,5 +17,9 @@ bool IsListCommandEnabled(unsigned commandId, int rowCount, int selectedCount,
 // True for the commands that have an enabling rule of the list window.
 bool HasListCommandRule(unsigned commandId);
 
+// The position name a Position command gives ("Center" for 32798), or null
+// for any other command.
+const char* PositionOfCommand(unsigned commandId);
+
 // "\t\t" + count + " Wallpaper File" (count 1) or " Wallpaper Files".
 std::string StatusCountText(int rowCount);

@@ -2,7 +2,7 @@
 
 #include "list/WallpaperItem.h"
 
-// Looks the position name up in the table of the three known positions.
+// Looks the position name up in the table of the known positions.
 std::optional<DesktopStyle> DesktopStyleFor(const std::string& position) {
     struct Entry {
         const char* position;
@@ -10,9 +10,8 @@ std::optional<DesktopStyle> DesktopStyleFor(const std::string& position) {
         const char* style;
     };
     static const Entry kTable[] = {
-        {kPositionCenter, "0", "0"},
-        {kPositionStretch, "0", "2"},
-        {kPositionTile, "1", "0"},
+        {kPositionCenter, "0", "0"}, {kPositionStretch, "0", "2"}, {kPositionTile, "1", "0"},
+        {kPositionFill, "0", "10"},  {kPositionFit, "0", "6"},     {kPositionSpan, "0", "22"},
     };
     for (const Entry& entry : kTable) {
         if (position == entry.position)

@@ -14,6 +14,7 @@ struct DesktopStyle {
 };
 
 // The style values for a position name, matched exactly and with case, in
-// the order "Center", "Stretch", "Tile". Any other name has none: the
-// wallpaper is then set and the desktop's style values are left as they are.
+// the order "Center", "Stretch", "Tile", "Fill", "Fit", "Span". Any other
+// name has none: the wallpaper is then set and the desktop's style values
+// are left as they are.
 std::optional<DesktopStyle> DesktopStyleFor(const std::string& position);

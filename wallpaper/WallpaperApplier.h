@@ -14,7 +14,7 @@ public:
     explicit CWallpaperApplier(IWallpaperServices& services);
 
     // Applies the image at path with the position name ("Center", "Stretch",
-    // "Tile"). Returns true when the system took the new wallpaper, false
+    // "Tile", "Fill", "Fit", "Span"). Returns true when the system took the new wallpaper, false
     // after a failure that has already been reported. Touches no item, row
     // or document; the caller does the row bookkeeping on true.
     bool ApplyWallpaper(WindowHandle owner, const std::string& path, const std::string& position);

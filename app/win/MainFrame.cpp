@@ -21,6 +21,8 @@ constexpr LONG kMinHeight = 204;
 // Posted to itself to open the lists that later starts handed over, once
 // the sender has its answer.
 constexpr UINT kOpenHandedOverMessage = WM_APP + 1;
+// Posted to itself for a random change that "/random" asked for.
+constexpr UINT kRandomChangeMessage = WM_APP + 2;
 // What the system shows while the user keeps the session from ending.
 const char kUnsavedListReason[] = "The wallpaper list has unsaved changes.";
 
@@ -125,6 +127,9 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case kOpenHandedOverMessage:
         OpenHandedOverLists();
+        return 0;
+    case kRandomChangeMessage:
+        OnRandomChangeRequest();
         return 0;
     case WM_ENABLE:
         // A box or dialog closed: lists that waited for it open now.
@@ -346,11 +351,16 @@ void CMainFrame::OnRestoreRequest() {
         RestoreFromTray();
 }
 
-// A later start hands over the list named on its command line. It opens
-// once the sender has its answer, through the same path as File > Open.
+// A later start hands over the list named on its command line, or asks for
+// a random change ("/random"). Either runs once the sender has its answer:
+// the list through the same path as File > Open.
 LRESULT CMainFrame::OnCopyData(const COPYDATASTRUCT* data) {
     if (!data)
         return FALSE;
+    if (data->dwData == kRandomChangeRequest) {
+        RequestRandomChange();
+        return TRUE;
+    }
     std::optional<std::string> path =
         FileNameFromCopyData(data->dwData, data->lpData, data->cbData);
     if (!path)
@@ -370,6 +380,17 @@ void CMainFrame::OpenHandedOverLists() {
         m_handedOver.pop_front();
         app->OpenDocumentFile(path);
     }
+}
+
+void CMainFrame::RequestRandomChange() {
+    PostMessageA(GetHwnd(), kRandomChangeMessage, 0, 0);
+}
+
+// "/random", from this start or a later one: the same random change as
+// Apply Random, from the open list.
+void CMainFrame::OnRandomChangeRequest() {
+    if (CVarnelloView* view = GetListView())
+        view->ApplyRandomWallpaper();
 }
 
 void CMainFrame::OnEnterSizeMove() {

@@ -19,7 +19,8 @@ class CVarnelloView;
 // there on every minimise; the window placement kept in "WindowPos";
 // snapping to the work area's edges while dragged; the close sequence that
 // saves automatically and remembers the last list, also when the session
-// ends; lists handed over by a later start of the program.
+// ends; lists and random-change requests handed over by a later start of
+// the program.
 class CMainFrame : public CFrameWindow, public IListViewFrame {
 public:
     CMainFrame();
@@ -43,6 +44,10 @@ public:
     // open only when it is hidden or minimised.
     void ActivateFrame(int showCommand) override;
 
+    // Asks for a random change of the wallpaper ("/random"); it is made
+    // from the message loop, once the message that asked has its answer.
+    void RequestRandomChange();
+
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     int OnCreate(CREATESTRUCTA* create) override;
@@ -61,6 +66,7 @@ private:
     void OnGetMinMaxInfo(MINMAXINFO* info);
     LRESULT OnCopyData(const COPYDATASTRUCT* data);
     void OpenHandedOverLists();
+    void OnRandomChangeRequest();
     void SaveWindowPlacement();
     bool CheckListBeforeClosing();
     void FinishClose();

@@ -72,7 +72,15 @@ bool CVarnelloApp::InitInstance() {
     const CommandLineInfo info = ParseCommandLine(m_arguments);
 
     // 2. Another instance runs: bring it forward, hand it our list, and end.
+    // "/random" only asks it for a random change from its open list, and
+    // ends with exit code 0 once it has the request (a scheduled task shows
+    // that as success).
     if (guard.IsAnotherInstanceRunning()) {
+        if (info.randomChange) {
+            if (guard.SendRequestToRunningInstance(kRandomChangeRequest, kActivationTimeoutMs))
+                SetStartupExitCode(0);
+            return false;
+        }
         std::string fileName = info.fileName.empty() ? std::string() : FullPathName(info.fileName);
         guard.ActivateRunningInstance(fileName, 0, kActivationTimeoutMs);
         return false;
@@ -115,8 +123,9 @@ bool CVarnelloApp::InitInstance() {
     if (!ProcessShellCommand(info))
         return false;
 
-    // 13. Start-up actions of the options.
-    RunStartupActions();
+    // 13. Start-up actions of the options; with "/random" the start makes
+    // its one change below, not also the "Change On Start" one.
+    RunStartupActions(!info.randomChange);
 
     // 14. Show the window; its first activation has already used the show
     // command, so only a frame that was never activated is shown here.
@@ -130,6 +139,11 @@ bool CVarnelloApp::InitInstance() {
 
     // 16. Files dropped on the frame open as lists.
     DragAcceptFiles(frame, TRUE);
+
+    // "/random": a random change from the list that is now open, made from
+    // the message loop once start-up is done.
+    if (info.randomChange)
+        static_cast<CMainFrame*>(MainFrame())->RequestRandomChange();
     return true;
 }
 
@@ -148,8 +162,9 @@ bool CVarnelloApp::RegisterDocumentTemplate() {
 }
 
 // Reopens the last list when the options ask for it, then changes the
-// wallpaper, starts the interval timer and clears out dead items as asked.
-void CVarnelloApp::RunStartupActions() {
+// wallpaper (unless changeOnStart is false), starts the interval timer and
+// clears out dead items as asked.
+void CVarnelloApp::RunStartupActions(bool changeOnStart) {
     IProfile& profile = Profile();
     const char* section = CProgramSettings::kSection;
     if (profile.GetInt(section, CProgramSettings::kReloadLastList, 0) == 0)
@@ -166,7 +181,8 @@ void CVarnelloApp::RunStartupActions() {
     if (!view)
         return;
     SHORT shift = GetAsyncKeyState(VK_SHIFT);
-    if (profile.GetInt(section, CProgramSettings::kChangeOnStart, 0) != 0 && !(shift & 0x8000))
+    if (changeOnStart && profile.GetInt(section, CProgramSettings::kChangeOnStart, 0) != 0 &&
+        !(shift & 0x8000))
         view->ApplyRandomWallpaper();
     CVarnelloDoc* document = view->GetDocument();
     if (document && document->GetSettings() && document->GetSettings()->GetIntervalChange())

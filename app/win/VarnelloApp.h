@@ -25,7 +25,7 @@ private:
     // Help > About Varnello... (57664): the About box, modal.
     void OnAppAbout();
     bool RegisterDocumentTemplate();
-    void RunStartupActions();
+    void RunStartupActions(bool changeOnStart);
 
     std::vector<std::string> m_arguments;
     static const CommandEntry<CVarnelloApp> kCommands[];

@@ -172,7 +172,7 @@ int CApplication::Run(HINSTANCE instance, int showCommand) {
     }
     if (!started) {
         ExitInstance();
-        return 1;
+        return m_nStartupExitCode;
     }
     MSG msg;
     bool idle = true;

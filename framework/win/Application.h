@@ -60,8 +60,10 @@ public:
     // Opens a document file through the template.
     OpenOutcome OpenDocumentFile(const std::string& path);
 
-    // The start-up hook; false ends the program.
+    // The start-up hook; false ends the program, with exit code 1 unless the
+    // hook set another.
     virtual bool InitInstance() = 0;
+    void SetStartupExitCode(int code) { m_nStartupExitCode = code; }
     // The exit step: writes the recent-file list; returns the exit code.
     virtual int ExitInstance();
     // Start-up, message loop, exit; returns the exit code.
@@ -103,6 +105,7 @@ private:
 
     HINSTANCE m_hInstance = nullptr;
     int m_nShowCommand = SW_SHOWNORMAL;
+    int m_nStartupExitCode = 1;
     std::string m_strAppTitle;
     std::unique_ptr<IProfile> m_pProfile;
     std::unique_ptr<CRecentFileList> m_pRecentFiles;

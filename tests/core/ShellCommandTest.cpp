@@ -73,6 +73,13 @@ TEST(CommandLine, RegistrationFlagsInAnyCase) {
     EXPECT_EQ(ParseCommandLine({"/UNREGSERVER"}).action, Action::Unregister);
 }
 
+// "/random" in any case and place; the list is still the first non-flag.
+TEST(CommandLine, RandomFlagKeepsTheList) {
+    CommandLineInfo info = ParseCommandLine({"a.vld", "-RANDOM"});
+    EXPECT_TRUE(info.randomChange && info.action == Action::FileOpen && info.fileName == "a.vld");
+    EXPECT_FALSE(ParseCommandLine({"a.vld"}).randomChange);
+}
+
 TEST(DocumentStrings, SevenFieldsInTheFrameworksOrder) {
     DocumentStrings strings = DocumentStrings::Parse(kDocumentString);
     EXPECT_EQ(strings.windowTitle, "Varnello");

@@ -113,7 +113,8 @@ TEST(DesktopStyle, ThreePositions) {
 
 // Only the exact names match; the old names and other cases do not.
 TEST(DesktopStyle, OtherNamesHaveNoStyle) {
-    for (const char* name : {"center", "TILE", "Stretched", "Centered", "Tiled", "", "Tile "})
+    for (const char* name :
+         {"center", "TILE", "Stretched", "Centered", "Tiled", "", "Tile ", "fill", "FIT"})
         EXPECT_FALSE(DesktopStyleFor(name)) << name;
 }
 

@@ -4,7 +4,10 @@
 # back and ends; a second start with a list (a relative name, as the shell
 # may give it) hands the list to the running program, which asks about its
 # own changes first and then opens it; a start that finds the start-up lock
-# held for long ends by itself, without a window.
+# held for long ends by itself, without a window. "/random" with none
+# running starts with the list and changes the wallpaper once; with one
+# running and parked, that one changes it, stays parked, and the start ends
+# with exit code 0.
 set -u
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -74,4 +77,23 @@ wait $holder 2>/dev/null
 expect_eq "exit code of the start that waited" 1 $rc
 [ $waited -le 20 ] || e2e_fail "the start ended after $waited s"
 echo "the start waited $waited s"
+
+e2e_step "/random with none running: the list opens, then one random change"
+inspect reg-set 'HKCU\Software\Quillfen\Varnello' 'Auto Save' dword 1
+e2e_start /random ONE.vld
+row="row 0: a.png|$(e2e_winpath "$E2E_WORK")|Tile"
+expect_soon "the change at start" "count: 1
+$row|1" rows
+expect_eq "no box" "dialog: none" "$(inspect dialog)"
+
+e2e_step "/random with the program parked: it changes again and stays parked"
+inspect minimize
+expect_soon "parked" "window: hidden minimized" window
+timeout 60 wine "$VARNELLO_EXE" /random >sixth.log 2>&1 </dev/null
+expect_eq "exit code of the /random start" 0 $?
+expect_soon "the second change" "count: 1
+$row|2" rows
+expect_eq "still parked" "window: hidden minimized" "$(inspect window)"
+expect_eq "main windows" "frames: 1" "$(inspect frames)"
+e2e_close
 echo PASS

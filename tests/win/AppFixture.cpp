@@ -262,6 +262,13 @@ bool AppFixture::MenuItemEnabled(UINT id) {
     return (state & (MF_GRAYED | MF_DISABLED)) == 0;
 }
 
+bool AppFixture::MenuItemChecked(UINT id) {
+    MenuItemEnabled(id);
+    UINT index = 0;
+    HMENU popup = FindPopup(GetMenu(Frame()), id, index);
+    return popup && (GetMenuState(popup, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
 bool AppFixture::ToolButtonEnabled(UINT id) const {
     return SendMessageA(ToolBar(), TB_ISBUTTONENABLED, id, 0) != 0;
 }

@@ -92,6 +92,8 @@ protected:
 
     // Enabled state of a menu item after its popup was opened.
     bool MenuItemEnabled(UINT id);
+    // Whether the main menu's item has its check mark, once its menu opened.
+    bool MenuItemChecked(UINT id);
     bool ToolButtonEnabled(UINT id) const;
 
     // Header item: has the arrow on the right, and its image (-1 without).

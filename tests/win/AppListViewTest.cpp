@@ -64,6 +64,16 @@ protected:
         RegCloseKey(key);
     }
 
+    // The Position commands that show their check mark, by id.
+    std::string CheckedPositions() {
+        std::string checked;
+        for (UINT id : {ID_POSITION_CENTER, ID_POSITION_STRETCH, ID_POSITION_TILE, ID_POSITION_FILL,
+                        ID_POSITION_FIT, ID_POSITION_SPAN})
+            if (MenuItemChecked(id))
+                checked += std::to_string(id) + " ";
+        return checked;
+    }
+
     // The arrows of the four header items: -1 none, 1 up, 0 down.
     std::string Arrows() const {
         std::string out;
@@ -244,7 +254,8 @@ TEST_F(ListWindow, MouseClickOnTheHeaderSorts) {
 
 namespace {
 const UINT kNeedSelection[] = {ID_REMOVE_SELECTED,  ID_REMOVE_RECYCLE, ID_POSITION_CENTER,
-                               ID_POSITION_STRETCH, ID_POSITION_TILE,  ID_RESET_COUNT};
+                               ID_POSITION_STRETCH, ID_POSITION_TILE,  ID_POSITION_FILL,
+                               ID_POSITION_FIT,     ID_POSITION_SPAN,  ID_RESET_COUNT};
 const UINT kNeedOneSelected[] = {ID_APPLY_SELECTED, ID_OPEN_FOLDER};
 const UINT kNeedRows[] = {ID_REMOVE_DEAD, ID_REMOVE_ALL, ID_APPLY_RANDOM};
 }  // namespace
@@ -266,6 +277,8 @@ TEST_F(ListWindow, CommandsFollowTheSelection) {
             EXPECT_EQ(MenuItemEnabled(id), selected == 1) << id;
         for (UINT id : kNeedRows)
             EXPECT_TRUE(MenuItemEnabled(id)) << id;
+        // Row 1 is B.jpg, Center; rows 0 and 2 differ.
+        EXPECT_EQ(CheckedPositions(), selected == 1 ? "32798 " : "");
 
         Idle();
         EXPECT_EQ(ToolButtonEnabled(ID_REMOVE_SELECTED), selected >= 1);

@@ -297,7 +297,8 @@ TEST_F(AppTools, ListSettingsDriveTheTimerAndTheMark) {
         SendMessageA(dialog, WM_COMMAND, IDOK, 0);
         SetDlgItemTextA(dialog, 1012, "24");
         SetDlgItemTextA(dialog, 1014, "59");
-        SendDlgItemMessageA(dialog, 1011, CB_SETCURSEL, 2, 0);
+        SendDlgItemMessageA(dialog, 1011, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                            reinterpret_cast<LPARAM>("Tile"));
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(1011, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog, 1011)));
         return true;

@@ -106,6 +106,38 @@ TEST_F(WallpaperImageTest, JpegIs24Bit) {
             ASSERT_EQ(PixelOf(image, x, y), expected[y * 16 + x]) << x << "," << y;
 }
 
+// Orientations 4, 5 and 7 of a tagged JPEG, as the preview loads it: every
+// pixel where the turn puts it (2, 3, 6 and 8 are applied end to end).
+TEST_F(WallpaperImageTest, TaggedJpegIsTurnedUpright) {
+    const int w = 16, h = 8;
+    std::string jpg = folder.File("photo.jpg");
+    ASSERT_TRUE(WritePattern(jpg, w, h, false, L"image/jpeg"));
+    int width = 0, height = 0, format = 0;
+    std::vector<Argb> stored = DecodePixels(jpg, width, height, format);
+    const std::string bytes = ReadBytes(jpg);
+    for (int orientation : {4, 5, 7}) {
+        // An EXIF block after SOI: one entry, the orientation, little-endian.
+        std::string exif(
+            "\xFF\xE1\x00\x22"
+            "Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0",
+            28);
+        exif += std::string(1, static_cast<char>(orientation)) + std::string(7, '\0');
+        ASSERT_TRUE(WriteBytes(jpg, bytes.substr(0, 2) + exif + bytes.substr(2)));
+        CWallpaperImage image;
+        ASSERT_EQ(image.Load(jpg), S_OK);
+        const bool turned = orientation != 4;
+        ASSERT_EQ(image.Width(), turned ? h : w) << orientation;
+        for (int y = 0; y < image.Height(); ++y) {
+            for (int x = 0; x < image.Width(); ++x) {
+                int sx = orientation == 4 ? x : orientation == 5 ? y : w - 1 - y;
+                int sy = orientation == 4 ? h - 1 - y : orientation == 5 ? x : h - 1 - x;
+                ASSERT_EQ(PixelOf(image, x, y), stored[sy * w + sx])
+                    << orientation << ": " << x << "," << y;
+            }
+        }
+    }
+}
+
 // A file that is no image, or no file at all, fails with E_FAIL.
 TEST_F(WallpaperImageTest, NonImageFails) {
     std::string text = folder.File("notes.jpg");

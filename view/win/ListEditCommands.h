@@ -46,7 +46,8 @@ public:
     // Remove, All Dead Items (32810); also the scan at start-up.
     void RemoveDeadItems();
 
-    // Position, Center / Stretch / Tile (32798, 32800, 32801).
+    // Position, Center / Stretch / Tile / Fill / Fit / Span (32798, 32800,
+    // 32801, 32814 to 32816).
     void SetPosition(const std::string& name);
     // Reset Count (32782).
     void ResetCount();

@@ -47,6 +47,9 @@ const CommandEntry<CVarnelloView> CVarnelloView::kCommands[] = {
     {ID_POSITION_CENTER, &CVarnelloView::OnPositionCenter, nullptr},
     {ID_POSITION_STRETCH, &CVarnelloView::OnPositionStretch, nullptr},
     {ID_POSITION_TILE, &CVarnelloView::OnPositionTile, nullptr},
+    {ID_POSITION_FILL, &CVarnelloView::OnPositionFill, nullptr},
+    {ID_POSITION_FIT, &CVarnelloView::OnPositionFit, nullptr},
+    {ID_POSITION_SPAN, &CVarnelloView::OnPositionSpan, nullptr},
     {ID_RESET_COUNT, &CVarnelloView::OnResetCount, nullptr},
     {ID_OPEN_FOLDER, &CVarnelloView::OnOpenFolder, nullptr},
     {ID_PREVIEW_WINDOW, &CVarnelloView::OnPreviewWindow, nullptr},
@@ -337,9 +340,13 @@ bool CVarnelloView::OnUpdateCommand(CCommandUI& ui) {
     return UpdateCommand(this, kCommands, ui);
 }
 
+// Enabling; a Position command is checked when the whole selection has
+// its position.
 void CVarnelloView::OnUpdateListCommand(CCommandUI& ui) {
     ui.Enable(IsListCommandEnabled(ui.Id(), m_store.RowCount(), m_store.SelectedCount(),
                                    m_bDesktopShown != 0));
+    if (const char* position = PositionOfCommand(ui.Id()))
+        ui.SetCheck(m_rows.SelectionHasPosition(position) ? 1 : 0);
 }
 
 void CVarnelloView::OnUpdateStatusCount(CCommandUI& ui) {
@@ -447,6 +454,15 @@ void CVarnelloView::OnPositionStretch() {
 }
 void CVarnelloView::OnPositionTile() {
     m_edit.SetPosition(kPositionTile);
+}
+void CVarnelloView::OnPositionFill() {
+    m_edit.SetPosition(kPositionFill);
+}
+void CVarnelloView::OnPositionFit() {
+    m_edit.SetPosition(kPositionFit);
+}
+void CVarnelloView::OnPositionSpan() {
+    m_edit.SetPosition(kPositionSpan);
 }
 void CVarnelloView::OnResetCount() {
     m_edit.ResetCount();

@@ -107,6 +107,9 @@ private:
     void OnPositionCenter();
     void OnPositionStretch();
     void OnPositionTile();
+    void OnPositionFill();
+    void OnPositionFit();
+    void OnPositionSpan();
     void OnResetCount();
     void OnOpenFolder();
     void OnPreviewWindow();

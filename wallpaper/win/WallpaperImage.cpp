@@ -7,6 +7,7 @@
 #include "base/PathParts.h"
 #include "base/win/WideText.h"
 #include "wallpaper/ErrorText.h"
+#include "wallpaper/ExifOrientation.h"
 #include "wallpaper/win/FileReplacing.h"
 
 using namespace Gdiplus;
@@ -102,6 +103,48 @@ bool ReadPalette(GpBitmap* bitmap, std::vector<std::uint32_t>& palette) {
     return true;
 }
 
+// The orientation tag of the file, 0 when it has none or cannot be read.
+// Only the few bytes the tag needs are read, before GDI+ opens the file.
+int ReadOrientation(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return 0;
+    int orientation =
+        ReadExifOrientation([file](std::uint64_t offset, void* buffer, std::size_t size) {
+            LARGE_INTEGER at;
+            at.QuadPart = static_cast<LONGLONG>(offset);
+            DWORD got = 0;
+            if (offset > 0x7FFFFFFFFFFFFFFFull || size > 0xFFFFFFFFu ||
+                !SetFilePointerEx(file, at, nullptr, FILE_BEGIN) ||
+                !ReadFile(file, buffer, static_cast<DWORD>(size), &got, nullptr))
+                return std::size_t{0};
+            return static_cast<std::size_t>(got);
+        });
+    CloseHandle(file);
+    return orientation;
+}
+
+// The turns that show a photo of the orientation (1 to 8) upright, done one
+// after the other. The two diagonal mirrors (5 and 7) are a quarter turn and
+// a left-right mirror in two steps: GDI+ implementations differ in the
+// order in which the combined types Rotate90FlipX and Rotate270FlipX apply
+// theirs (Wine's mirrors first, against the documentation).
+struct UprightTurns {
+    RotateFlipType first;
+    RotateFlipType second;
+};
+UprightTurns UprightTurnsFor(int orientation) {
+    static const UprightTurns kTurns[9] = {
+        {RotateNoneFlipNone, RotateNoneFlipNone}, {RotateNoneFlipNone, RotateNoneFlipNone},
+        {RotateNoneFlipX, RotateNoneFlipNone},    {Rotate180FlipNone, RotateNoneFlipNone},
+        {RotateNoneFlipY, RotateNoneFlipNone},    {Rotate90FlipNone, RotateNoneFlipX},
+        {Rotate90FlipNone, RotateNoneFlipNone},   {Rotate270FlipNone, RotateNoneFlipX},
+        {Rotate270FlipNone, RotateNoneFlipNone}};
+    return orientation >= 1 && orientation <= 8 ? kTurns[orientation] : kTurns[1];
+}
+
 }  // namespace
 
 CWallpaperImage::CWallpaperImage() {
@@ -141,10 +184,18 @@ HRESULT CWallpaperImage::Load(const std::string& path, ImageUse use) {
     if (!StartGdiplus())
         return E_FAIL;
 
+    const std::wstring widePath = Widen(path);
+    const UprightTurns turns = UprightTurnsFor(ReadOrientation(widePath));
     CGpBitmapHolder source;
-    GpStatus status = DllExports::GdipCreateBitmapFromFile(Widen(path).c_str(), &source.m_bitmap);
+    GpStatus status = DllExports::GdipCreateBitmapFromFile(widePath.c_str(), &source.m_bitmap);
     if (status != Ok)
         return StatusToHResult(status);
+    // A photo with an orientation tag is turned upright; one that cannot be
+    // turned is shown as stored.
+    if (turns.first != RotateNoneFlipNone &&
+        DllExports::GdipImageRotateFlip(source.m_bitmap, turns.first) == Ok &&
+        turns.second != RotateNoneFlipNone)
+        DllExports::GdipImageRotateFlip(source.m_bitmap, turns.second);
 
     UINT width = 0, height = 0;
     PixelFormat sourceFormat = 0;

@@ -27,9 +27,11 @@ public:
     CWallpaperImage(const CWallpaperImage&) = delete;
     CWallpaperImage& operator=(const CWallpaperImage&) = delete;
 
-    // Decodes the image file, replacing the image held. Returns S_OK, or
-    // E_FAIL when GDI+ cannot start or the file cannot be decoded, or
-    // E_OUTOFMEMORY when memory runs out; the image is empty after a failure.
+    // Decodes the image file, replacing the image held; a photo whose file
+    // carries an EXIF orientation tag (ExifOrientation.h) is turned upright.
+    // Returns S_OK, or E_FAIL when GDI+ cannot start or the file cannot be
+    // decoded, or E_OUTOFMEMORY when memory runs out; the image is empty
+    // after a failure.
     HRESULT Load(const std::string& path, ImageUse use = ImageUse::Drawing);
     // Writes the image to path with the encoder whose extension list holds
     // the path's extension (".bmp": the BMP encoder), replacing the file

@@ -46,6 +46,26 @@ std::string WindowText(HWND hwnd) {
     return text;
 }
 
+// A combo box's list entries, "|" between them. The UTF-16 form of the
+// request is the one whose text the system carries across processes.
+std::string ComboItems(HWND combo) {
+    DWORD_PTR count = 0;
+    SendMessageTimeoutA(combo, CB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &count);
+    std::string items;
+    for (DWORD_PTR i = 0; i < count && i < 100; ++i) {
+        wchar_t text[256] = {};
+        DWORD_PTR length = 0;
+        SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, i, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &length);
+        if (length < 256)
+            SendMessageTimeoutW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text),
+                                SMTO_ABORTIFHUNG, kTimeoutMs, &length);
+        items += (i ? "|" : "");
+        for (const wchar_t* c = text; *c; ++c)
+            items += *c < 0x80 ? static_cast<char>(*c) : '?';
+    }
+    return items;
+}
+
 // The text without its access-key marks ("&Yes" reads "Yes", "&&" reads "&").
 std::string WithoutMarks(const std::string& text) {
     std::string out;
@@ -113,6 +133,9 @@ std::vector<CDialogProbe::Control> CDialogProbe::Controls() const {
                 control.flags.push_back("icon");
         } else if (_stricmp(className, "Edit") == 0) {
             control.kind = "edit";
+        } else if (_stricmp(className, "ComboBox") == 0) {
+            control.kind = className;
+            control.flags.push_back("items " + ComboItems(hwnd));
         } else {
             control.kind = className;
         }
