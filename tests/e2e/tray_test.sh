@@ -4,8 +4,9 @@
 # back, Shift+click (Shift held in the X server) changes the wallpaper while
 # the window stays parked, the icon's menu works while parked, and a double
 # click brings the window back. While a change's error box is open, timer
-# ticks, Shift+clicks and Apply Random open no second box. The icon's mouse
-# messages are posted to the window as the shell posts them.
+# ticks, Shift+clicks, Apply Random and a "/random" start open no second
+# box. The icon's mouse messages are posted to the window as the shell
+# posts them.
 set -u
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -96,6 +97,11 @@ rc=$?
 inspect shift-up >/dev/null
 xdotool keyup shift
 [ $rc -eq 0 ] || e2e_fail "Shift+click on the icon while the box is open"
+# A scheduled "/random" start hands its request over and ends; the request
+# is posted, so a second box would show within the second waited here.
+timeout 60 wine "$VARNELLO_EXE" /random >random.log 2>&1 </dev/null
+expect_eq "exit code of the /random start" 0 $?
+inspect sleep 1000 >/dev/null
 expect_eq "boxes" "boxes: 1" "$(inspect boxes)"
 inspect press OK wait-no-dialog
 e2e_step "closed: the next tick changes again"
