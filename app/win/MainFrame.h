@@ -49,6 +49,7 @@ protected:
     void OnDestroy() override;
     void OnInitMenuPopup(HMENU menu, UINT index, bool systemMenu) override;
     void OnMenuSelect(UINT item, UINT flags, HMENU menu) override;
+    void OnDpiChanged(int oldDpi, int newDpi, const RECT& suggested) override;
 
 private:
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
@@ -61,6 +62,7 @@ private:
     LRESULT OnCopyData(const COPYDATASTRUCT* data);
     void OpenHandedOverLists();
     void SaveWindowPlacement();
+    bool LoadToolbarImages(int dpi);
 
     int m_nSnapLimit = 10;
     int m_bSnapWindow = 1;
