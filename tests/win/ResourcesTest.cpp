@@ -856,6 +856,9 @@ TEST(Resources, Manifest) {
               std::string::npos);
     EXPECT_NE(xml.find("level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(xml.find(">true</dpiAware>"), std::string::npos);
+    EXPECT_NE(xml.find("<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/"
+                       "WindowsSettings\">PerMonitorV2, PerMonitor</dpiAwareness>"),
+              std::string::npos);
 }
 
 TEST(Resources, ManifestBringsCommonControls6) {
