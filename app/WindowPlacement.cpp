@@ -74,15 +74,15 @@ std::optional<WindowPlacementValues> ParseWindowPlacement(const std::string& tex
     return p;
 }
 
-WindowPlacementValues DefaultWindowPlacement() {
+WindowPlacementValues DefaultWindowPlacement(int dpi) {
     WindowPlacementValues p;
     p.flags = 0;
     p.showCmd = show_cmd::kShow;
     p.minX = p.minY = p.maxX = p.maxY = -1;
-    p.left = 20;
-    p.top = 20;
-    p.right = 520;
-    p.bottom = 320;
+    p.left = ScaleForDpi(20, dpi);
+    p.top = ScaleForDpi(20, dpi);
+    p.right = p.left + ScaleForDpi(500, dpi);
+    p.bottom = p.top + ScaleForDpi(300, dpi);
     return p;
 }
 
@@ -130,10 +130,10 @@ bool IsStoredShowCommandUsable(std::uint32_t showCmd) {
     }
 }
 
-WindowPlacementValues PlacementToRestore(const std::optional<WindowPlacementValues>& stored,
-                                         int n) {
+WindowPlacementValues PlacementToRestore(const std::optional<WindowPlacementValues>& stored, int n,
+                                         int dpi) {
     if (!stored || !IsStoredShowCommandUsable(stored->showCmd))
-        return DefaultWindowPlacement();
+        return DefaultWindowPlacement(dpi);
     WindowPlacementValues p = *stored;
     if (n != show_cmd::kShowNormal)
         p.showCmd = static_cast<std::uint32_t>(n);

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "framework/DpiScale.h"
+
 // The main window's placement as it is kept in the registry value
 // "WindowPos": ten numbers, the fields of a WINDOWPLACEMENT without its
 // length, in the format "%u,%u,%d,%d,%d,%d,%d,%d,%d,%d".
@@ -44,8 +46,9 @@ std::string FormatWindowPlacement(const WindowPlacementValues& placement);
 // the ten numbers is missing or is no number.
 std::optional<WindowPlacementValues> ParseWindowPlacement(const std::string& text);
 
-// The placement of a first start: shown at (20,20), 500 by 300 pixels.
-WindowPlacementValues DefaultWindowPlacement();
+// The placement of a first start: shown at (20,20), 500 by 300 pixels at
+// 96 dpi, every length scaled to the window's dpi.
+WindowPlacementValues DefaultWindowPlacement(int dpi = kDefaultDpi);
 
 // What is stored at close: a minimised (or parked) window is stored as
 // shown, or as maximised when it goes back to maximised.
@@ -64,6 +67,9 @@ bool ActivationBringsToTop(int n);
 // above all) could leave a window that nothing brings back.
 bool IsStoredShowCommandUsable(std::uint32_t showCmd);
 // The placement the activation sets: the stored one with its show command
-// replaced by n (unless n is SW_SHOWNORMAL), or the default placement as
-// it is when none is stored or the stored show command is not usable.
-WindowPlacementValues PlacementToRestore(const std::optional<WindowPlacementValues>& stored, int n);
+// replaced by n (unless n is SW_SHOWNORMAL), or the default placement at
+// the window's dpi as it is when none is stored or the stored show command
+// is not usable. A stored placement is used as it was stored, whatever the
+// dpi.
+WindowPlacementValues PlacementToRestore(const std::optional<WindowPlacementValues>& stored, int n,
+                                         int dpi = kDefaultDpi);

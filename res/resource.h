@@ -23,6 +23,17 @@
 #define IDB_TOOLBAR_HOT        144
 #define IDB_TOOLBAR            145
 #define IDB_ABOUT_BANNER       147
+// The bitmaps drawn for 150 and 200 % display scales (tools/resgen).
+#define IDB_SORT_UP_150        1131
+#define IDB_SORT_DOWN_150      1132
+#define IDB_TOOLBAR_HOT_150    1144
+#define IDB_TOOLBAR_150        1145
+#define IDB_ABOUT_BANNER_150   1147
+#define IDB_SORT_UP_200        2131
+#define IDB_SORT_DOWN_200      2132
+#define IDB_TOOLBAR_HOT_200    2144
+#define IDB_TOOLBAR_200        2145
+#define IDB_ABOUT_BANNER_200   2147
 #define IDD_ADD_FOLDER         9
 #define IDD_ABOUTBOX           100
 #define IDS_OLE_INIT_FAILED    100

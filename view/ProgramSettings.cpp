@@ -50,11 +50,11 @@ void CProgramSettings::Save(IProfile& profile, const ColumnWidths& columnWidths)
     profile.WriteString(kSection, kLastListFolder, m_strLastListFolder);
 }
 
-// Reads the column widths with their defaults.
-CProgramSettings::ColumnWidths CProgramSettings::LoadColumnWidths(IProfile& profile) {
+// Reads the column widths with their defaults at the dpi.
+CProgramSettings::ColumnWidths CProgramSettings::LoadColumnWidths(IProfile& profile, int dpi) {
     ColumnWidths widths{};
     for (int column = 0; column < kColumnCount; ++column)
-        widths[column] =
-            profile.GetInt(kSection, kColumnWidthNames[column], kColumnWidthDefaults[column]);
+        widths[column] = profile.GetInt(kSection, kColumnWidthNames[column],
+                                        ScaleForDpi(kColumnWidthDefaults[column], dpi));
     return widths;
 }

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "framework/DpiScale.h"
+
 class IProfile;
 
 // The program's options and remembered values, stored in the unnamed section
@@ -47,8 +49,10 @@ public:
     // g_bSortAscending) and "Last List Folder", in that order.
     void Save(IProfile& profile, const ColumnWidths& columnWidths) const;
 
-    // Reads the four column widths, for the creation of the columns.
-    static ColumnWidths LoadColumnWidths(IProfile& profile);
+    // Reads the four column widths, for the creation of the columns. A width
+    // that is not stored is the default width (at 96 dpi) scaled to the dpi;
+    // a stored one is used as it was stored.
+    static ColumnWidths LoadColumnWidths(IProfile& profile, int dpi = kDefaultDpi);
 
     // Option values (booleans 0 or 1), with their defaults.
     std::int32_t m_bAutoSave = 0;

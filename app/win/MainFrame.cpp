@@ -2,8 +2,10 @@
 
 #include "app/InstanceChecker.h"
 #include "app/WindowPlacement.h"
+#include "framework/DpiScale.h"
 #include "framework/Profile.h"
 #include "framework/win/Application.h"
+#include "framework/win/WindowDpi.h"
 #include "framework/win/WindowSnapWin.h"
 #include "list/VarnelloDoc.h"
 #include "res/resource.h"
@@ -15,9 +17,14 @@ namespace {
 const char kFrameClass[] = "VarnelloFrame";
 const COLORREF kToolbarMask = RGB(192, 192, 192);
 const UINT kIndicators[] = {0, ID_INDICATOR_COUNT};
-// The smallest size the window can be dragged to.
-constexpr LONG kMinWidth = 300;
-constexpr LONG kMinHeight = 204;
+// The smallest size the window can be dragged to, at 96 dpi.
+constexpr int kMinWidth = 300;
+constexpr int kMinHeight = 204;
+// The toolbar's strips, normal and hot, drawn for each of kImageScales.
+constexpr UINT kToolbarBitmaps[kImageScaleCount] = {IDB_TOOLBAR, IDB_TOOLBAR_150, IDB_TOOLBAR_200};
+constexpr UINT kToolbarHotBitmaps[kImageScaleCount] = {IDB_TOOLBAR_HOT, IDB_TOOLBAR_HOT_150,
+                                                       IDB_TOOLBAR_HOT_200};
+constexpr int kButtonImageSize = 16;  // at 100 %
 // Posted to itself to open the lists that later starts handed over, once
 // the sender has its answer.
 constexpr UINT kOpenHandedOverMessage = WM_APP + 1;
@@ -26,9 +33,13 @@ constexpr UINT kRandomChangeMessage = WM_APP + 2;
 // What the system shows while the user keeps the session from ending.
 const char kUnsavedListReason[] = "The wallpaper list has unsaved changes.";
 
-// An image list of the toolbar's 16 by 16 buttons from a bitmap strip.
-HIMAGELIST LoadButtonImages(UINT bitmapId) {
-    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR16 | ILC_MASK, 8, 4);
+// An image list of the toolbar's buttons from the bitmap strip drawn for
+// the scale nearest to the dpi: 16 by 16 pixels at 100 %.
+HIMAGELIST LoadButtonImages(const UINT (&bitmapIds)[kImageScaleCount], int dpi) {
+    int scale = NearestImageScale(dpi);
+    UINT bitmapId = bitmapIds[scale];
+    int size = kButtonImageSize * kImageScales[scale] / 100;
+    HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR16 | ILC_MASK, 8, 4);
     HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId));
     if (!images || !bitmap || ImageList_AddMasked(images, bitmap, kToolbarMask) < 0) {
         if (bitmap)
@@ -158,12 +169,8 @@ int CMainFrame::OnCreate(CREATESTRUCTA* create) {
         return -1;
 
     // 3. Its normal and hot images.
-    m_imlToolbar = LoadButtonImages(IDB_TOOLBAR);
-    m_imlToolbarHot = LoadButtonImages(IDB_TOOLBAR_HOT);
-    if (!m_imlToolbar || !m_imlToolbarHot)
+    if (!LoadToolbarImages(Dpi()))
         return -1;
-    m_wndToolBar.SetImageList(m_imlToolbar);
-    m_wndToolBar.SetHotImageList(m_imlToolbarHot);
 
     // 4. The status bar: the message pane and the row count.
     if (!m_wndStatusBar.Create(GetHwnd(), WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, IDW_STATUS_BAR) ||
@@ -171,9 +178,12 @@ int CMainFrame::OnCreate(CREATESTRUCTA* create) {
         return -1;
     m_wndStatusBar.SetPaneInfo(0, 0, kPaneNoBorders | kPaneStretch, 0);
 
-    // 5. The icon in the notification area, its mouse messages to this window.
-    m_hTrayIcon = static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY), IMAGE_ICON, 16, 16, 0));
+    // 5. The icon in the notification area, its mouse messages to this
+    // window; at the small-icon size of the taskbar's display.
+    HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+    int traySize = SystemMetricForDpi(SM_CXSMICON, taskbar ? WindowDpi(taskbar) : SystemDpi());
+    m_hTrayIcon = static_cast<HICON>(LoadImageA(
+        GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY), IMAGE_ICON, traySize, traySize, 0));
     CApplication* app = CApplication::Get();
     std::string tooltip = app ? app->AppTitle() : std::string("Varnello");
     // A shell that is not ready to take the icon yet (a start at log-on,
@@ -192,6 +202,37 @@ int CMainFrame::OnCreate(CREATESTRUCTA* create) {
     SetIdleMessage();
     RecalcLayout();
     return 0;
+}
+
+// The toolbar's image lists for the dpi, in place of the ones it had;
+// false when they cannot be made.
+bool CMainFrame::LoadToolbarImages(int dpi) {
+    HIMAGELIST normal = LoadButtonImages(kToolbarBitmaps, dpi);
+    HIMAGELIST hot = LoadButtonImages(kToolbarHotBitmaps, dpi);
+    if (!normal || !hot) {
+        if (normal)
+            ImageList_Destroy(normal);
+        if (hot)
+            ImageList_Destroy(hot);
+        return false;
+    }
+    m_wndToolBar.SetImageList(normal);
+    m_wndToolBar.SetHotImageList(hot);
+    if (m_imlToolbar)
+        ImageList_Destroy(m_imlToolbar);
+    if (m_imlToolbarHot)
+        ImageList_Destroy(m_imlToolbarHot);
+    m_imlToolbar = normal;
+    m_imlToolbarHot = hot;
+    return true;
+}
+
+// The window moved to a display of another scale: the bars and the list
+// take fonts and lengths for it, the toolbar the images drawn for it.
+void CMainFrame::OnDpiChanged(int oldDpi, int newDpi, const RECT& suggested) {
+    if (newDpi > 0)
+        LoadToolbarImages(newDpi);
+    CFrameWindow::OnDpiChanged(oldDpi, newDpi, suggested);
 }
 
 void CMainFrame::OnDestroy() {
@@ -222,7 +263,7 @@ void CMainFrame::ActivateFrame(int n) {
     if (IProfile* profile = AppProfile())
         stored = ParseWindowPlacement(
             profile->GetString(CProgramSettings::kSection, CProgramSettings::kWindowPos, ""));
-    WINDOWPLACEMENT wp = ToWindows(PlacementToRestore(stored, n));
+    WINDOWPLACEMENT wp = ToWindows(PlacementToRestore(stored, n, Dpi()));
     SetWindowPlacement(hwnd, &wp);
     if (ActivationBringsToTop(n))
         BringWindowToTop(GetLastActivePopup(hwnd));
@@ -406,7 +447,7 @@ void CMainFrame::OnMoving(RECT* rect) {
 
 void CMainFrame::OnGetMinMaxInfo(MINMAXINFO* info) {
     if (info)
-        info->ptMinTrackSize = {kMinWidth, kMinHeight};
+        info->ptMinTrackSize = {ScaleForDpi(kMinWidth, Dpi()), ScaleForDpi(kMinHeight, Dpi())};
 }
 
 // A menu's prompts get the whole status bar while it is open.

@@ -55,6 +55,7 @@ protected:
     void OnDestroy() override;
     void OnInitMenuPopup(HMENU menu, UINT index, bool systemMenu) override;
     void OnMenuSelect(UINT item, UINT flags, HMENU menu) override;
+    void OnDpiChanged(int oldDpi, int newDpi, const RECT& suggested) override;
 
 private:
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
@@ -72,6 +73,7 @@ private:
     void FinishClose();
     bool OnQueryEndSession();
     void OnEndSession(bool ending);
+    bool LoadToolbarImages(int dpi);
 
     int m_nSnapLimit = 10;
     int m_bSnapWindow = 1;

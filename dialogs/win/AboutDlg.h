@@ -7,10 +7,16 @@
 class CAboutDlg : public CDialog {
 public:
     CAboutDlg();
+    ~CAboutDlg() override;
 
     CLinkLabel m_linkHome;  // control 1021
     CLinkLabel m_linkMail;  // control 1022
 
 protected:
     bool OnInitDialog() override;
+
+private:
+    void ShowBannerForDpi();
+
+    HBITMAP m_hBanner = nullptr;  // the banner drawn for a larger scale
 };

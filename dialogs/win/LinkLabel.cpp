@@ -3,9 +3,11 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "framework/DpiScale.h"
 #include "framework/Prompter.h"
 #include "framework/win/Application.h"
 #include "framework/win/ClassesRoot.h"
+#include "framework/win/WindowDpi.h"
 
 namespace {
 
@@ -15,6 +17,8 @@ constexpr int kHelpHandCursor = 106;
 constexpr UINT_PTR kToolId = 1;
 // Registry values read for the browser's command are this long at most.
 constexpr DWORD kMaxRegistryValue = 260;
+// How far below the text a leaving mouse repaints (for the underline), at 96 dpi.
+constexpr int kUnderlineRepaint = 10;
 
 // Opening links on Windows: ShellExecute, the classes registry, WinExec.
 class CLinkShellWin : public link_rules::IShell {
@@ -287,7 +291,7 @@ void CLinkLabel::OnHoverTimer() {
     KillTimer(GetHwnd(), m_nTimerId);
     if (m_nUnderlineMode != kUnderlineAlways)
         SendMessageA(GetHwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(m_hPlainFont), TRUE);
-    client.bottom += 10;
+    client.bottom += ScaleForDpi(kUnderlineRepaint, WindowDpi(GetHwnd()));
     InvalidateRect(GetHwnd(), &client, TRUE);
 }
 

@@ -14,6 +14,13 @@
 #include "framework/win/SystemServicesWin.h"
 #include "framework/win/ToolBar.h"
 #include "framework/win/View.h"
+#include "framework/win/WindowDpi.h"
+
+// Sent to a top-level window that the system moved to a display of another
+// scale (the constant is missing from older headers).
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
 
 const CommandEntry<CFrameWindow> CFrameWindow::kCommands[] = {
     {ID_VIEW_TOOLBAR, &CFrameWindow::OnViewToolBar, &CFrameWindow::OnUpdateViewToolBar},
@@ -32,9 +39,11 @@ bool CFrameWindow::LoadFrame(UINT resourceId, DWORD style, CSingleDocTemplate* d
     m_nResourceId = resourceId;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(resourceId));
-    // The caption and the taskbar button take the icon's own 16 by 16 image.
-    HICON smallIcon = static_cast<HICON>(
-        LoadImageA(instance, MAKEINTRESOURCEA(resourceId), IMAGE_ICON, 16, 16, LR_SHARED));
+    // The caption and the taskbar button take the icon's own image of the
+    // system's small-icon size (16 by 16 at 100 %).
+    const int smallSize = GetSystemMetrics(SM_CXSMICON);
+    HICON smallIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(resourceId),
+                                                    IMAGE_ICON, smallSize, smallSize, LR_SHARED));
     if (!RegisterClass(m_strClassName.c_str(), CS_DBLCLKS, icon,
                        LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)),
                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), smallIcon))
@@ -262,6 +271,10 @@ LRESULT CFrameWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
+    case WM_DPICHANGED:
+        if (const RECT* suggested = reinterpret_cast<const RECT*>(lParam))
+            OnDpiChanged(m_nDpi, LOWORD(wParam), *suggested);
+        return 0;
     default:
         break;
     }
@@ -269,6 +282,7 @@ LRESULT CFrameWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int CFrameWindow::OnCreate(CREATESTRUCTA* create) {
+    m_nDpi = WindowDpi(GetHwnd());
     if (!m_pTemplate)
         return -1;
     m_pView = m_pTemplate->CreateView();
@@ -378,6 +392,22 @@ void CFrameWindow::OnDropFiles(HDROP drop) {
             app->OpenDocumentFile(path);
     }
     DragFinish(drop);
+}
+
+void CFrameWindow::OnDpiChanged(int oldDpi, int newDpi, const RECT& suggested) {
+    if (newDpi <= 0)
+        return;
+    m_nDpi = newDpi;
+    if (m_pStatusBar && m_pStatusBar->IsWindow())
+        m_pStatusBar->SetDpi(newDpi);
+    if (m_pToolBar && m_pToolBar->IsWindow())
+        m_pToolBar->SetDpi(newDpi);
+    if (m_pView && m_pView->IsWindow())
+        m_pView->OnDpiChanged(oldDpi, newDpi);
+    SetWindowPos(GetHwnd(), nullptr, suggested.left, suggested.top,
+                 suggested.right - suggested.left, suggested.bottom - suggested.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    RecalcLayout();
 }
 
 void CFrameWindow::OnViewToolBar() {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/CommandTarget.h"
+#include "framework/DpiScale.h"
 #include "framework/StandardIds.h"
 #include "framework/win/Window.h"
 
@@ -54,6 +55,10 @@ public:
     // Lays out the status bar at the bottom, the toolbar along its side and
     // the view in the rest.
     void RecalcLayout();
+    // The dpi the frame is drawn at: its display's, taken at creation and
+    // from every WM_DPICHANGED.
+    int Dpi() const { return m_nDpi; }
+
     // The text of the message pane (pane 0 of the status bar).
     void SetMessageText(const std::string& text);
     void SetIdleMessage();
@@ -82,6 +87,10 @@ protected:
     virtual void OnMenuSelect(UINT item, UINT flags, HMENU menu);
     virtual LRESULT OnNotify(NMHDR* header, bool& handled);
     virtual void OnDropFiles(HDROP drop);
+    // WM_DPICHANGED: the frame was moved to a display of another scale. The
+    // bars and the view take fonts, images and lengths for the new dpi, then
+    // the frame takes the rectangle the system suggests and lays itself out.
+    virtual void OnDpiChanged(int oldDpi, int newDpi, const RECT& suggested);
 
     // The frame lays out around the toolbar on the side it is docked on.
     void SetToolBar(CToolBar* toolBar);
@@ -104,6 +113,7 @@ private:
     HACCEL m_hAccel = nullptr;
     std::unique_ptr<CView> m_pView;
     bool m_bActivated = false;
+    int m_nDpi = kDefaultDpi;
     CToolBar* m_pToolBar = nullptr;
     CStatusBar* m_pStatusBar = nullptr;
     std::string m_strTooltip;  // text handed to a tooltip

@@ -2,13 +2,46 @@
 
 #include <commctrl.h>
 
+#include "framework/DpiScale.h"
 #include "framework/win/ResourceText.h"
+#include "framework/win/WindowDpi.h"
 
+CStatusBar::~CStatusBar() {
+    if (m_hFont)
+        DeleteObject(m_hFont);
+}
+
+// The control takes the system's status font, which is at the system's dpi:
+// a frame on a display of another scale gives it one at its own.
 bool CStatusBar::Create(HWND parent, DWORD style, UINT id) {
     HWND hwnd = CreateWindowExA(0, STATUSCLASSNAMEA, "", style, 0, 0, 0, 0, parent,
                                 reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                                 GetModuleHandleA(nullptr), nullptr);
-    return hwnd && Subclass(hwnd);
+    if (!hwnd || !Subclass(hwnd))
+        return false;
+    m_nDpi = WindowDpi(parent);
+    if (m_nDpi != SystemDpi())
+        TakeFontForDpi();
+    return true;
+}
+
+void CStatusBar::TakeFontForDpi() {
+    HFONT font = CreateStatusFontForDpi(m_nDpi);
+    if (!font)
+        return;
+    SendMessageA(GetHwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (m_hFont)
+        DeleteObject(m_hFont);
+    m_hFont = font;
+}
+
+void CStatusBar::SetDpi(int dpi) {
+    m_nDpi = dpi;
+    TakeFontForDpi();
+    for (Pane& pane : m_panes)
+        if (pane.id != 0)
+            pane.width = TextWidth(LoadResourceString(pane.id));
+    Resize();
 }
 
 int CStatusBar::TextWidth(const std::string& text) const {
@@ -106,11 +139,11 @@ void CStatusBar::ApplyParts() {
     int borders[3] = {};
     SendMessageA(GetHwnd(), SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
     const int gap = borders[2] > 0 ? borders[2] : 2;
-    const int padding = 2 * (borders[0] > 0 ? borders[0] : 2) + 4;
+    const int padding = 2 * (borders[0] > 0 ? borders[0] : 2) + ScaleForDpi(4, m_nDpi);
     // A grip takes the corner when the bar has one.
     int available = client.right - client.left;
     if (GetWindowLongA(GetHwnd(), GWL_STYLE) & SBARS_SIZEGRIP)
-        available -= GetSystemMetrics(SM_CXVSCROLL);
+        available -= SystemMetricForDpi(SM_CXVSCROLL, m_nDpi);
 
     int fixed = 0;
     int stretching = 0;

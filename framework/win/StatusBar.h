@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/DpiScale.h"
 #include "framework/win/Window.h"
 
 // Pane styles of the status bar.
@@ -15,6 +16,8 @@ constexpr UINT kPaneStretch = 0x0800;    // takes the width the other panes leav
 // the rest of the bar.
 class CStatusBar : public CWindow {
 public:
+    ~CStatusBar() override;
+    // Creates the bar at its parent's dpi.
     bool Create(HWND parent, DWORD style, UINT id);
     // Sets the panes; each id's string gives its width (id 0: the message pane).
     bool SetIndicators(const UINT* ids, int count);
@@ -28,6 +31,10 @@ public:
     int Height() const;
     // Fits the control to its parent and lays out the panes.
     void Resize();
+    // Takes the font of status bars at the dpi and sizes the panes again
+    // from their texts (the frame moved to a display of another scale).
+    void SetDpi(int dpi);
+    int Dpi() const { return m_nDpi; }
 
 private:
     struct Pane {
@@ -39,6 +46,9 @@ private:
     int TextWidth(const std::string& text) const;
     void ApplyParts();
     void ShowText(int index);
+    void TakeFontForDpi();
 
     std::vector<Pane> m_panes;
+    int m_nDpi = kDefaultDpi;
+    HFONT m_hFont = nullptr;  // the bar's font when the system's is at another dpi
 };

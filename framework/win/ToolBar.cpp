@@ -1,7 +1,15 @@
 #include "framework/win/ToolBar.h"
 
+#include "framework/DpiScale.h"
 #include "framework/StandardIds.h"
 #include "framework/ToolbarResource.h"
+#include "framework/win/WindowDpi.h"
+
+namespace {
+constexpr int kGripperSize = 8;  // the strip the gripper takes at the start
+constexpr int kBorder = 2;       // above and below the buttons (beside them when vertical)
+constexpr int kGripperBar = 3;   // each of the gripper's two raised bars
+}  // namespace
 
 bool CToolBar::Create(HWND parent, DWORD style, UINT id, UINT resourceId) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -22,6 +30,7 @@ bool CToolBar::Create(HWND parent, DWORD style, UINT id, UINT resourceId) {
                         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), instance, nullptr);
     if (!hwnd || !Subclass(hwnd))
         return false;
+    m_nDpi = WindowDpi(parent);
     SendMessageA(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(hwnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(layout.width, layout.height));
 
@@ -45,13 +54,25 @@ bool CToolBar::Create(HWND parent, DWORD style, UINT id, UINT resourceId) {
     return true;
 }
 
+// The bitmap size follows the images, so that the buttons shrink too when
+// the new images are smaller than the old ones.
 void CToolBar::SetImageList(HIMAGELIST images) {
+    int width = 0, height = 0;
+    if (ImageList_GetIconSize(images, &width, &height))
+        SendMessageA(GetHwnd(), TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height));
     SendMessageA(GetHwnd(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     SendMessageA(GetHwnd(), TB_AUTOSIZE, 0, 0);
 }
 
 void CToolBar::SetHotImageList(HIMAGELIST images) {
     SendMessageA(GetHwnd(), TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+}
+
+void CToolBar::SetDpi(int dpi) {
+    m_nDpi = dpi;
+    // The gripper's strip is part of the frame the control draws itself.
+    SetWindowPos(GetHwnd(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CToolBar::EnableButton(UINT id, bool enable) {
@@ -67,16 +88,19 @@ bool CToolBar::IsButtonEnabled(UINT id) const {
     return SendMessageA(GetHwnd(), TB_ISBUTTONENABLED, id, 0) != 0;
 }
 
-namespace {
-constexpr int kGripperSize = 8;  // the strip the gripper takes at the start
-constexpr int kBorder = 2;       // above and below the buttons (beside them when vertical)
-}  // namespace
+int CToolBar::GripperSize() const {
+    return ScaleForDpi(kGripperSize, m_nDpi);
+}
+
+int CToolBar::Border() const {
+    return ScaleForDpi(kBorder, m_nDpi);
+}
 
 int CToolBar::Thickness() const {
     if (!GetHwnd() || !IsWindowVisible(GetHwnd()))
         return 0;
     DWORD size = static_cast<DWORD>(SendMessageA(GetHwnd(), TB_GETBUTTONSIZE, 0, 0));
-    return (IsVertical() ? LOWORD(size) : HIWORD(size)) + 2 * kBorder;
+    return (IsVertical() ? LOWORD(size) : HIWORD(size)) + 2 * Border();
 }
 
 void CToolBar::DockOn(DockSide side) {
@@ -111,9 +135,9 @@ RECT CToolBar::GripperRect() const {
     RECT rect = {};
     GetWindowRect(GetHwnd(), &rect);
     if (IsVertical())
-        rect.bottom = rect.top + kGripperSize;
+        rect.bottom = rect.top + GripperSize();
     else
-        rect.right = rect.left + kGripperSize;
+        rect.right = rect.left + GripperSize();
     return rect;
 }
 
@@ -127,16 +151,18 @@ void CToolBar::PaintGripper() {
     OffsetRect(&grip, -window.left, -window.top);
     FillRect(dc, &grip, GetSysColorBrush(COLOR_BTNFACE));
     // Two raised bars along the toolbar's thickness.
+    const int width = ScaleForDpi(kGripperBar, m_nDpi);
+    const int start = ScaleForDpi(1, m_nDpi);
     for (int i = 0; i < 2; ++i) {
         RECT bar = grip;
         if (IsVertical()) {
-            InflateRect(&bar, -kBorder, 0);
-            bar.top += 1 + 3 * i;
-            bar.bottom = bar.top + 3;
+            InflateRect(&bar, -Border(), 0);
+            bar.top += start + width * i;
+            bar.bottom = bar.top + width;
         } else {
-            InflateRect(&bar, 0, -kBorder);
-            bar.left += 1 + 3 * i;
-            bar.right = bar.left + 3;
+            InflateRect(&bar, 0, -Border());
+            bar.left += start + width * i;
+            bar.right = bar.left + width;
         }
         DrawEdge(dc, &bar, BDR_RAISEDINNER, BF_RECT);
     }
@@ -158,9 +184,9 @@ LRESULT CToolBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         LRESULT result = DefaultProc(message, wParam, lParam);
         RECT* rect = reinterpret_cast<RECT*>(lParam);  // also the first of NCCALCSIZE_PARAMS
         if (IsVertical())
-            rect->top += kGripperSize;
+            rect->top += GripperSize();
         else
-            rect->left += kGripperSize;
+            rect->left += GripperSize();
         return result;
     }
     case WM_NCPAINT: {

@@ -24,6 +24,9 @@ public:
     // A notification the view's window sent to the frame, handed back to the
     // view; true when the view handled it, with its result.
     virtual bool OnReflectedNotify(NMHDR* header, LRESULT* result) { return false; }
+    // The frame moved to a display of another scale: fonts, images and
+    // lengths go from oldDpi to newDpi. The frame lays the view out afterwards.
+    virtual void OnDpiChanged(int oldDpi, int newDpi) {}
 
 protected:
     // The document was bound to this view.

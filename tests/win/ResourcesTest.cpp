@@ -724,6 +724,22 @@ TEST(Resources, AboutBanner) {
     EXPECT_EQ(size.cy, 75);
 }
 
+// The toolbar strips and sort arrows drawn for 150 and 200 % (ids 1xxx and
+// 2xxx): the sizes of 100 % multiplied, the arrows pointing their way.
+TEST(Resources, BitmapsForLargerScales) {
+    const int scales[][3] = {{1000, 24, 14}, {2000, 32, 18}};  // offset, button, arrow
+    for (const auto& [offset, button, arrow] : scales) {
+        for (int id : {144, 145}) {
+            SIZE strip = LoadedBitmapSize(offset + id);
+            EXPECT_EQ(strip.cx, 11 * button);
+            EXPECT_EQ(strip.cy, button);
+        }
+        EXPECT_EQ(LoadedBitmapSize(offset + 131).cy, arrow);
+        EXPECT_EQ(ArrowRowWidths(offset + 131).front(), 1);
+        EXPECT_EQ(ArrowRowWidths(offset + 132).back(), 1);
+    }
+}
+
 // ------------------------------------------------------------------- icons
 
 // Sizes of the images in an icon group, in resource order.
@@ -765,12 +781,14 @@ bool IconLoads(int id, int size) {
 TEST(Resources, Icons) {
     EXPECT_EQ(IconGroupSizes(128), (std::vector<int>{32, 16}));
     EXPECT_EQ(IconGroupSizes(129), (std::vector<int>{32, 16}));
-    EXPECT_EQ(IconGroupSizes(141), (std::vector<int>{16}));
+    EXPECT_EQ(IconGroupSizes(141), (std::vector<int>{32, 24, 16}));
     EXPECT_TRUE(IconLoads(128, 32));
     EXPECT_TRUE(IconLoads(128, 16));
     EXPECT_TRUE(IconLoads(129, 32));
     EXPECT_TRUE(IconLoads(129, 16));
     EXPECT_TRUE(IconLoads(141, 16));
+    EXPECT_TRUE(IconLoads(141, 24));
+    EXPECT_TRUE(IconLoads(141, 32));
 }
 
 TEST(Resources, DocumentIconIsTheSecondIcon) {
@@ -847,6 +865,9 @@ TEST(Resources, Manifest) {
               std::string::npos);
     EXPECT_NE(xml.find("level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(xml.find(">true</dpiAware>"), std::string::npos);
+    EXPECT_NE(xml.find("<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/"
+                       "WindowsSettings\">PerMonitorV2, PerMonitor</dpiAwareness>"),
+              std::string::npos);
 }
 
 TEST(Resources, ManifestBringsCommonControls6) {

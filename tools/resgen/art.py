@@ -439,18 +439,22 @@ def draw_text(c, x, y, text, scale, colour, shadow):
 
 
 # The About banner: a framed landscape beside the program's name on a
-# dusk-blue background.
-def about_banner():
-    c = Canvas(300, 75)
-    for y in range(75):
-        t = y / 74
-        c.fill_rect(0, y, 300, 1, (int(0 + 20 * t), int(32 + 60 * t), int(96 + 64 * t)))
+# dusk-blue background; 300 by 75 pixels at scale 1, larger scales drawn
+# with every length multiplied (the lettering's pixels as well).
+def about_banner(scale=1):
+    def px(v):
+        return int(v * scale + 0.5)
+    width, height = px(300), px(75)
+    c = Canvas(width, height)
+    for y in range(height):
+        t = y / (height - 1)
+        c.fill_rect(0, y, width, 1, (int(0 + 20 * t), int(32 + 60 * t), int(96 + 64 * t)))
     # the picture frame
-    c.frame_rect(10, 8, 60, 59, PALETTE['k'])
-    c.fill_rect(11, 9, 58, 57, PALETTE['Y'])
-    c.fill_rect(14, 12, 52, 51, PALETTE['y'])
-    c.frame_rect(17, 15, 46, 45, PALETTE['k'])
-    _landscape(c, 18, 16, 44, 43)
-    draw_text(c, 84, 9, "Varnello", 4, PALETTE['w'], PALETTE['k'])
-    draw_text(c, 84, 47, "Wallpaper Manager", 2, PALETTE['Y'], PALETTE['k'])
+    c.frame_rect(px(10), px(8), px(60), px(59), PALETTE['k'])
+    c.fill_rect(px(10) + 1, px(8) + 1, px(60) - 2, px(59) - 2, PALETTE['Y'])
+    c.fill_rect(px(14), px(12), px(52), px(51), PALETTE['y'])
+    c.frame_rect(px(17), px(15), px(46), px(45), PALETTE['k'])
+    _landscape(c, px(17) + 1, px(15) + 1, px(46) - 2, px(45) - 2)
+    draw_text(c, px(84), px(9), "Varnello", px(4), PALETTE['w'], PALETTE['k'])
+    draw_text(c, px(84), px(47), "Wallpaper Manager", px(2), PALETTE['Y'], PALETTE['k'])
     return c

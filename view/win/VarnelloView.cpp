@@ -1,9 +1,11 @@
 #include "view/win/VarnelloView.h"
 
 #include "base/PathParts.h"
+#include "framework/DpiScale.h"
 #include "framework/Profile.h"
 #include "framework/win/Application.h"
 #include "framework/win/FrameWindow.h"
+#include "framework/win/WindowDpi.h"
 #include "list/WallpaperItem.h"
 #include "res/resource.h"
 #include "view/CommandRules.h"
@@ -31,6 +33,26 @@ const ColumnSpec kColumns[CProgramSettings::kColumnCount] = {
 };
 
 const COLORREF kArrowMask = RGB(192, 192, 192);
+// The header's arrows, down then up, drawn for each of kImageScales; 9 by
+// 9 pixels at 100 %.
+constexpr UINT kArrowBitmaps[kImageScaleCount][2] = {{IDB_SORT_DOWN, IDB_SORT_UP},
+                                                     {IDB_SORT_DOWN_150, IDB_SORT_UP_150},
+                                                     {IDB_SORT_DOWN_200, IDB_SORT_UP_200}};
+constexpr int kArrowSize = 9;
+
+// The arrows' image list for the scale nearest to the dpi.
+HIMAGELIST LoadSortArrows(int dpi) {
+    int scale = NearestImageScale(dpi);
+    int size = ScaleLength(kArrowSize, kImageScales[scale], 100);
+    HIMAGELIST arrows = ImageList_Create(size, size, ILC_COLOR16 | ILC_MASK, 2, 2);
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    for (UINT bitmapId : kArrowBitmaps[scale]) {
+        HBITMAP bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(bitmapId));
+        ImageList_AddMasked(arrows, bitmap, kArrowMask);
+        DeleteObject(bitmap);
+    }
+    return arrows;
+}
 
 }  // namespace
 
@@ -70,6 +92,8 @@ CVarnelloView::CVarnelloView(UINT privateClipboardFormat)
 CVarnelloView::~CVarnelloView() {
     if (m_imlSortArrows)
         ImageList_Destroy(m_imlSortArrows);
+    if (m_hFont)
+        DeleteObject(m_hFont);
 }
 
 CVarnelloDoc* CVarnelloView::GetDocument() const {
@@ -96,6 +120,7 @@ void CVarnelloView::PreCreateWindow() {
 // Creates the list control with its columns, so that rows read before the
 // first initial update keep all four texts. The control holds no rows of
 // its own (LVS_OWNERDATA): they live in m_store, which gives it their texts.
+// Columns without a stored width take their default at the frame's dpi.
 bool CVarnelloView::CreateView(HWND parent, UINT id) {
     HWND list =
         CreateWindowExA(0, WC_LISTVIEWA, "",
@@ -106,12 +131,16 @@ bool CVarnelloView::CreateView(HWND parent, UINT id) {
     if (!list || !Subclass(list))
         return false;
     m_store.Attach(list);
+    const int dpi = WindowDpi(parent);
+    if (dpi != SystemDpi())
+        SetFontForDpi(dpi);
 
     CProgramSettings::ColumnWidths widths = {};
     for (int i = 0; i < CProgramSettings::kColumnCount; ++i)
-        widths[static_cast<std::size_t>(i)] = CProgramSettings::kColumnWidthDefaults[i];
+        widths[static_cast<std::size_t>(i)] =
+            ScaleForDpi(CProgramSettings::kColumnWidthDefaults[i], dpi);
     if (CApplication* app = CApplication::Get())
-        widths = CProgramSettings::LoadColumnWidths(app->Profile());
+        widths = CProgramSettings::LoadColumnWidths(app->Profile(), dpi);
     for (int i = 0; i < CProgramSettings::kColumnCount; ++i) {
         LVCOLUMNA column = {};
         column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
@@ -148,15 +177,7 @@ void CVarnelloView::OnFirstInitialUpdate() {
                    GetWindowLongA(list, GWL_STYLE) | LVS_REPORT | LVS_SHOWSELALWAYS);
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, ~0u, LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP);
 
-    m_imlSortArrows = ImageList_Create(9, 9, ILC_COLOR16 | ILC_MASK, 2, 2);
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    for (UINT bitmapId : {IDB_SORT_DOWN, IDB_SORT_UP}) {
-        HBITMAP bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(bitmapId));
-        ImageList_AddMasked(m_imlSortArrows, bitmap, kArrowMask);
-        DeleteObject(bitmap);
-    }
-    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
-    SendMessageA(header, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_imlSortArrows));
+    SetSortArrows(LoadSortArrows(WindowDpi(list)));
 
     if (CVarnelloDoc* document = GetDocument())
         document->SetAutoSave(m_settings.m_bAutoSave);
@@ -165,6 +186,41 @@ void CVarnelloView::OnFirstInitialUpdate() {
         m_pFrame->SetSnapWindow(m_settings.m_bSnapWindow);
     }
     m_bInitialized = 1;
+}
+
+// Gives the header the arrows' image list, in place of the one it had.
+void CVarnelloView::SetSortArrows(HIMAGELIST arrows) {
+    HWND header = reinterpret_cast<HWND>(SendMessageA(GetHwnd(), LVM_GETHEADER, 0, 0));
+    SendMessageA(header, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(arrows));
+    if (m_imlSortArrows)
+        ImageList_Destroy(m_imlSortArrows);
+    m_imlSortArrows = arrows;
+}
+
+// The list takes the font of icon titles at the dpi (its own is the
+// system's, at the system's dpi).
+void CVarnelloView::SetFontForDpi(int dpi) {
+    HFONT font = CreateIconTitleFontForDpi(dpi);
+    if (!font)
+        return;
+    SendMessageA(GetHwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (m_hFont)
+        DeleteObject(m_hFont);
+    m_hFont = font;
+}
+
+// The frame moved to a display of another scale: the font, the columns'
+// widths and the arrows follow.
+void CVarnelloView::OnDpiChanged(int oldDpi, int newDpi) {
+    SetFontForDpi(newDpi);
+    for (int i = 0; i < CProgramSettings::kColumnCount; ++i) {
+        int width = static_cast<int>(
+            SendMessageA(GetHwnd(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
+        SendMessageA(GetHwnd(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(i),
+                     MAKELPARAM(ScaleLength(width, newDpi, oldDpi), 0));
+    }
+    if (m_imlSortArrows)
+        SetSortArrows(LoadSortArrows(newDpi));
 }
 
 void CVarnelloView::BeginBulkUpdate() {

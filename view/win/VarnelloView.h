@@ -76,6 +76,7 @@ public:
     bool CreateView(HWND parent, UINT id) override;
     void OnInitialUpdate() override;
     bool OnReflectedNotify(NMHDR* header, LRESULT* result) override;
+    void OnDpiChanged(int oldDpi, int newDpi) override;
 
     bool OnCommand(unsigned id) override;
     bool HasCommand(unsigned id) const override;
@@ -87,6 +88,8 @@ protected:
 
 private:
     void OnFirstInitialUpdate();
+    void SetSortArrows(HIMAGELIST arrows);
+    void SetFontForDpi(int dpi);
     void OnHeaderItemClick(int column);
     void OnContextMenu(POINT screenPoint);
     void OnDestroy();
@@ -130,6 +133,7 @@ private:
     int m_bInitialized = 0;
     int m_bDesktopShown = 0;
     HIMAGELIST m_imlSortArrows = nullptr;
+    HFONT m_hFont = nullptr;  // the list's font when the system's is at another dpi
     std::unique_ptr<IWallpaperServices> m_pWallpaperServices;
     IListViewFrame* m_pFrame = nullptr;
     CChangeGate m_changes;     // one change of the wallpaper at a time

@@ -182,3 +182,22 @@ bool CDialogProbe::SetCheck(const std::string& name, bool checked) const {
     return SendMessageTimeoutA(control, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0,
                                SMTO_ABORTIFHUNG, kTimeoutMs, &result) != 0;
 }
+
+std::vector<std::string> CDialogProbe::Misfits() const {
+    std::vector<std::pair<int, RECT>> placed;
+    std::vector<std::string> misfits;
+    for (const Control& control : Controls()) {
+        RECT rect = {}, common = {};
+        // Group boxes hold other controls; controls that abut in dialog
+        // units may share a pixel once the units are rounded.
+        if (control.kind == "groupbox" || !GetWindowRect(control.hwnd, &rect))
+            continue;
+        for (const auto& [id, other] : placed)
+            if (IntersectRect(&common, &rect, &other) && common.right - common.left > 1 &&
+                common.bottom - common.top > 1)
+                misfits.push_back("overlap: " + std::to_string(id) + " " +
+                                  std::to_string(control.id));
+        placed.emplace_back(control.id, rect);
+    }
+    return misfits;
+}

@@ -35,6 +35,9 @@ public:
     bool SetText(const std::string& name, const std::string& text) const;
     // Sets a check box to checked (true) or clear (false).
     bool SetCheck(const std::string& name, bool checked) const;
+    // "overlap: ID ID" for each two visible controls that cover each other
+    // (group boxes left out); empty when none do.
+    std::vector<std::string> Misfits() const;
 
 private:
     HWND m_dialog;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "BarProbe.h"
 #include "DialogProbe.h"
 #include "KeyInput.h"
 #include "ListViewProbe.h"
@@ -290,6 +291,15 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         std::printf("rect: %ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
         return true;
     }
+    if (name == "size") {
+        // Asks the main window to take this size, as a program would; the
+        // window keeps at least its minimum size.
+        if (!need(a) || !need(b) || !NeedFrame())
+            return false;
+        return SetWindowPos(m_frame, nullptr, 0, 0, std::atoi(a.c_str()), std::atoi(b.c_str()),
+                            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) ||
+               Fail("cannot size the window");
+    }
     if (name == "window") {
         if (!FindFrame(kDefaultWaitMs, false))
             return Fail("no Varnello window");
@@ -306,6 +316,43 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
         std::printf("toolbar: %ld %ld %ld %ld\nlist: %ld %ld %ld %ld\n", bar.left, bar.top,
                     bar.right, bar.bottom, list.left, list.top, list.right, list.bottom);
         return true;
+    }
+    if (name == "scale") {
+        // What follows the display's scale: the toolbar's button size, the
+        // size of its images on the screen, its gripper's width and its
+        // height; the list header's height; the width of the last status pane.
+        if (!NeedFrame())
+            return false;
+        HWND toolbar = GetDlgItem(m_frame, kToolBarId);
+        SIZE button = {}, image = {};
+        if (!CBarProbe::ToolbarSizes(toolbar, button, image))
+            return Fail("cannot read the toolbar");
+        RECT bar = {}, header = {};
+        POINT client = {0, 0};
+        GetWindowRect(toolbar, &bar);
+        ClientToScreen(toolbar, &client);
+        GetWindowRect(FindWindowExA(ListControl(), nullptr, WC_HEADERA, nullptr), &header);
+        std::printf("toolbar: button %ld %ld image %ld %ld grip %ld height %ld\n", button.cx,
+                    button.cy, image.cx, image.cy, client.x - bar.left, bar.bottom - bar.top);
+        std::printf("header: height %ld\nlast pane: width %d\n", header.bottom - header.top,
+                    CBarProbe::LastPaneWidth(StatusBar()));
+        return true;
+    }
+    if (name == "dpi-changed") {
+        // Tells the main window it went to a display of another scale, with
+        // the rectangle the system would suggest (WM_DPICHANGED).
+        if (!need(a) || !need(b) || !need(c) || !need(d) || pos >= args.size() || !NeedFrame())
+            return Fail("dpi-changed DPI LEFT TOP RIGHT BOTTOM");
+        WORD dpi = static_cast<WORD>(std::atoi(a.c_str()));
+        RECT rect = {std::atoi(b.c_str()), std::atoi(c.c_str()), std::atoi(d.c_str()),
+                     std::atoi(args[pos++].c_str())};
+        CRemoteMemory memory(m_frame, sizeof rect);
+        DWORD_PTR result = 0;
+        return (memory.Write(0, &rect, sizeof rect) &&
+                SendMessageTimeoutA(m_frame, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+                                    reinterpret_cast<LPARAM>(memory.Address()), SMTO_NORMAL,
+                                    kSendTimeoutMs, &result)) ||
+               Fail("cannot send WM_DPICHANGED");
     }
     if (name == "frames") {
         FrameCount frames{m_frameClass.c_str(), 0};
@@ -481,6 +528,28 @@ bool CInspector::RunCommand(const std::string& name, const std::vector<std::stri
                 return Fail("a dialog is still open");
             Sleep(m_pollMs);
         }
+        return true;
+    }
+    if (name == "dialog-fit") {
+        // The size of the open dialog's bitmap, if it has one, and whether
+        // its controls fit beside each other.
+        if (!FindFrame(kDefaultWaitMs, false))
+            return Fail("no Varnello window");
+        HWND dialog = WaitDialog(kDefaultWaitMs);
+        if (!dialog)
+            return Fail("dialog-fit: no dialog open");
+        CDialogProbe probe(dialog);
+        for (const CDialogProbe::Control& control : probe.Controls()) {
+            RECT rect = {};
+            if ((GetWindowLongA(control.hwnd, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP &&
+                control.kind == "static" && GetWindowRect(control.hwnd, &rect))
+                std::printf("bitmap: %ld %ld\n", rect.right - rect.left, rect.bottom - rect.top);
+        }
+        std::vector<std::string> misfits = probe.Misfits();
+        for (const std::string& misfit : misfits)
+            std::printf("%s\n", misfit.c_str());
+        if (misfits.empty())
+            std::printf("fit: ok\n");
         return true;
     }
     if (name == "press" || name == "set-text" || name == "check") {
