@@ -24,10 +24,16 @@ bool CFileFinderWin::ListFolder(const std::string& folder,
     std::size_t slash = FindLastChar(root, '\\');
     root = slash == std::string::npos ? folder + "\\" : root.substr(0, slash + 1);
     FolderEntry entry;
+    entry.path = root;
+    // A name of MAX_PATH UTF-16 characters takes at most three bytes for
+    // each in UTF-8 (a surrogate pair, two characters, takes four).
+    char name[3 * MAX_PATH + 1];
     try {
         do {
-            entry.name = Narrow(data.cFileName);
-            entry.path = root + entry.name;
+            int length = WideCharToMultiByte(CP_ACP, 0, data.cFileName, -1, name, sizeof name,
+                                             nullptr, nullptr);
+            entry.name.assign(name, length > 0 ? static_cast<std::size_t>(length - 1) : 0);
+            entry.path.replace(root.size(), std::string::npos, entry.name);
             entry.isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
             if (!visit(entry))
                 break;
