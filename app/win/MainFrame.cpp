@@ -37,19 +37,8 @@ const char kUnsavedListReason[] = "The wallpaper list has unsaved changes.";
 // the scale nearest to the dpi: 16 by 16 pixels at 100 %.
 HIMAGELIST LoadButtonImages(const UINT (&bitmapIds)[kImageScaleCount], int dpi) {
     int scale = NearestImageScale(dpi);
-    UINT bitmapId = bitmapIds[scale];
-    int size = kButtonImageSize * kImageScales[scale] / 100;
-    HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR16 | ILC_MASK, 8, 4);
-    HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId));
-    if (!images || !bitmap || ImageList_AddMasked(images, bitmap, kToolbarMask) < 0) {
-        if (bitmap)
-            DeleteObject(bitmap);
-        if (images)
-            ImageList_Destroy(images);
-        return nullptr;
-    }
-    DeleteObject(bitmap);
-    return images;
+    int size = ScaleLength(kButtonImageSize, kImageScales[scale], 100);
+    return ImageListFromBitmaps(&bitmapIds[scale], 1, size, kToolbarMask, 8, 4);
 }
 
 IProfile* AppProfile() {

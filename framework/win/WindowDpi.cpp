@@ -84,3 +84,22 @@ HFONT CreateIconTitleFontForDpi(int dpi) {
         return nullptr;
     return CreateFontAtDpi(font, SystemDpi(), dpi);
 }
+
+HIMAGELIST ImageListFromBitmaps(const UINT* bitmapIds, int count, int size, COLORREF mask,
+                                int initial, int grow) {
+    HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR16 | ILC_MASK, initial, grow);
+    if (!images)
+        return nullptr;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    for (int i = 0; i < count; ++i) {
+        HBITMAP bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(bitmapIds[i]));
+        bool added = bitmap && ImageList_AddMasked(images, bitmap, mask) >= 0;
+        if (bitmap)
+            DeleteObject(bitmap);
+        if (!added) {
+            ImageList_Destroy(images);
+            return nullptr;
+        }
+    }
+    return images;
+}

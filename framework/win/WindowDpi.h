@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 // The dpi of windows and the system's metrics and fonts at a dpi. The
 // functions that know a window's own dpi came with later systems; they are
@@ -16,3 +17,10 @@ int SystemMetricForDpi(int index, int dpi);
 // take, at a dpi; the caller deletes it. Null when the system gives none.
 HFONT CreateStatusFontForDpi(int dpi);
 HFONT CreateIconTitleFontForDpi(int dpi);
+
+// An image list of square images, size by size pixels, 16-bit with a mask,
+// from the bitmap strips (each a row of images) with the mask colour left
+// out; initial and grow as ImageList_Create takes them. Null when a bitmap
+// cannot be loaded or added.
+HIMAGELIST ImageListFromBitmaps(const UINT* bitmapIds, int count, int size, COLORREF mask,
+                                int initial, int grow);

@@ -44,14 +44,7 @@ constexpr int kArrowSize = 9;
 HIMAGELIST LoadSortArrows(int dpi) {
     int scale = NearestImageScale(dpi);
     int size = ScaleLength(kArrowSize, kImageScales[scale], 100);
-    HIMAGELIST arrows = ImageList_Create(size, size, ILC_COLOR16 | ILC_MASK, 2, 2);
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    for (UINT bitmapId : kArrowBitmaps[scale]) {
-        HBITMAP bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(bitmapId));
-        ImageList_AddMasked(arrows, bitmap, kArrowMask);
-        DeleteObject(bitmap);
-    }
-    return arrows;
+    return ImageListFromBitmaps(kArrowBitmaps[scale], 2, size, kArrowMask, 2, 2);
 }
 
 }  // namespace
