@@ -69,7 +69,6 @@ OpenOutcome CDocument::OnOpenDocument(const std::string& path) {
 bool CDocument::OnSaveDocument(const std::string& path) {
     if (!m_pHost)
         return false;
-    bool wasModified = IsModified();
     bool stored = false;
     std::string keptFile;
     bool written = m_pHost->Files().WriteReplacing(
@@ -80,9 +79,6 @@ bool CDocument::OnSaveDocument(const std::string& path) {
         },
         keptFile);
     if (!written || !stored) {
-        // The contents may have marked themselves saved before the file failed.
-        if (wasModified && !IsModified())
-            SetModifiedFlag(true);
         ReportError(keptFile.empty() ? std::string(texts::kFailedToSaveDocument)
                                      : FormatText(texts::kFailedToSaveKept, {keptFile}));
         return false;

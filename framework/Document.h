@@ -111,6 +111,8 @@ protected:
     virtual LoadResult LoadContents(IByteSource& in) = 0;
     // The contents of a file of length 0.
     virtual void LoadEmptyContents() { DeleteContents(); }
+    // Writes the contents; the document is marked saved only once the file
+    // has taken the old one's place.
     virtual bool StoreContents(IByteSink& out) = 0;
     virtual void DeleteContents() {}
 

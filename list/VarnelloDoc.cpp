@@ -99,10 +99,8 @@ void CVarnelloDoc::LoadEmptyContents() {
 bool CVarnelloDoc::StoreContents(IByteSink& out) {
     if (!m_pView || !m_pSettings)
         return false;
-    if (!WriteList(out, *m_pSettings, m_pView->Rows().Store()))
-        return false;
-    SetModifiedFlag(false);
-    return true;
+    // The mark goes once the file is in place (the framework's save).
+    return WriteList(out, *m_pSettings, m_pView->Rows().Store());
 }
 
 bool CVarnelloDoc::InsertRow(int index, const std::string& text0, const std::string& text1,

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <new>
@@ -138,7 +139,11 @@ public:
         ++writes;
         keptFile.clear();
         CLimitedSink sink(sinkLimit);
-        if (!writer(sink) || failReplace)
+        if (!writer(sink))
+            return false;
+        if (afterWrite)
+            afterWrite();  // written, not yet in the old file's place
+        if (failReplace)
             return false;
         files[path] = sink.Bytes();
         return true;
@@ -148,6 +153,7 @@ public:
     }
 
     std::map<std::string, std::string> files;  // path -> bytes
+    std::function<void()> afterWrite;
     std::set<std::string> readOnly;
     std::set<std::string> locked;  // exist, but cannot be opened
     long sinkLimit = -1;           // bytes the disk takes (-1: no limit)

@@ -23,7 +23,11 @@ using DocumentSave = DocumentFixture;
 
 TEST_F(DocumentSave, SaveWritesTheListInRowOrderAndClearsTheMark) {
     OpenOldAndModify();
+    // The mark stays until the new file has taken the old one's place.
+    std::string titleWhileWriting;
+    host.files.afterWrite = [&] { titleWhileWriting = doc.GetTitle(); };
     EXPECT_TRUE(manager.FileSave());
+    EXPECT_EQ(titleWhileWriting, "old.vld *");
     EXPECT_TRUE(prompter.Boxes().empty());
     EXPECT_EQ(host.files.files[kOldPath],
               S8("VLD Version 3") + I32(1) + I32(2) + I32(30) + S8("Tile") + S8("C:\\Pics") +
